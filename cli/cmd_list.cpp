@@ -1,0 +1,5 @@
+// Placeholder until this command is built.
+#include "commands.h"
+#include <cstdio>
+
+int cmdList(const QStringList &) { std::fputs("vireo-cli: not built yet\n", stderr); return 3; }

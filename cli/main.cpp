@@ -1,0 +1,50 @@
+// vireo-cli: the core library from the command line, for scripts, benchmarks and checks.
+#include "commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+struct Command {
+    const char *name;
+    int (*run)(const QStringList &);
+    const char *usage;
+};
+
+const Command commands[] = {
+    {"info", cmdInfo, "info [--json] FILE..."},
+    {"tag", cmdTag, "tag FILE [--v1] [--v2] [--title T] [--artist A] [--album B] [--year Y] [--comment C] "
+                    "[--track N] [--genre G] [--composer X] [--encoded-by X] [--copyright X] "
+                    "[--original-artist X] [--url X] [--encoding 0|1|3] [--picture IMAGE] [--strip-v1] [--strip-v2]"},
+    {"scan", cmdScan, "scan [MUSICDIR]"},
+    {"rebuild", cmdRebuild, "rebuild [MUSICDIR]"},
+    {"list", cmdList, "list [--json] [--v2|--v1]"},
+    {"export-csv", cmdExportCsv, "export-csv FILE"},
+    {"compilation", cmdCompilation, "compilation list|add NAME|remove NAME"},
+    {"settings", cmdSettings, "settings dump|get NAME|set NAME VALUE"},
+};
+
+int usage()
+{
+    std::fputs("usage: vireo-cli COMMAND [ARGS]\n", stderr);
+    for (const Command &c : commands)
+        std::fprintf(stderr, "  vireo-cli %s\n", c.usage);
+    return 2;
+}
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))
+        return usage();
+    const QString name = args.takeFirst();
+    for (const Command &c : commands)
+        if (name == QLatin1String(c.name))
+            return c.run(args);
+    std::fprintf(stderr, "vireo-cli: unknown command \"%s\"\n", qPrintable(name));
+    return usage();
+}

@@ -1,0 +1,283 @@
+#include "CodePage.h"
+
+#include <QStringDecoder>
+#include <QMutex>
+#include <QHash>
+
+#include <QtEndian>
+#include <QSysInfo>
+
+#include <atomic>
+#include <cstring>
+#include <cerrno>
+#include <iconv.h>
+#include <memory>
+
+namespace vireo {
+namespace {
+
+QByteArray g_tagCodePage = QByteArrayLiteral("CP932");
+QMutex g_tagCodePageMutex;
+std::atomic<int> g_tagGeneration{0};
+
+bool isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+bool isAscii(QStringView text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+// One pair of iconv descriptors for one code page; iconv_t is not shareable
+// between threads, so each thread keeps its own.
+struct Converter {
+    QByteArray name;
+    iconv_t decode = reinterpret_cast<iconv_t>(-1);
+    iconv_t encode = reinterpret_cast<iconv_t>(-1);
+    bool valid() const { return decode != reinterpret_cast<iconv_t>(-1) && encode != reinterpret_cast<iconv_t>(-1); }
+    explicit Converter(const QByteArray &n) : name(n)
+    {
+        decode = iconv_open("UTF-16LE", n.constData());
+        encode = iconv_open(n.constData(), "UTF-16LE");
+    }
+    ~Converter()
+    {
+        if (decode != reinterpret_cast<iconv_t>(-1)) iconv_close(decode);
+        if (encode != reinterpret_cast<iconv_t>(-1)) iconv_close(encode);
+    }
+    Converter(const Converter &) = delete;
+    Converter &operator=(const Converter &) = delete;
+};
+
+Converter *converterFor(const QByteArray &name)
+{
+    thread_local QHash<QByteArray, std::shared_ptr<Converter>> cache;
+    auto it = cache.find(name);
+    if (it == cache.end())
+        it = cache.insert(name, std::make_shared<Converter>(name));
+    return it.value()->valid() ? it.value().get() : nullptr;
+}
+
+char16_t decodeReplacement(const QByteArray &codePage)
+{
+    const QByteArray up = codePage.toUpper();
+    return (up == "CP932" || up == "MS932" || up == "WINDOWS-31J" || up == "SHIFT_JIS" || up == "SJIS")
+        ? u'\u30FB' : u'\uFFFD';
+}
+
+QString decodeIconv(Converter *c, QByteArrayView bytes, char16_t replacement)
+{
+    QString out;
+    out.resize(bytes.size() + 1);
+    char *in = const_cast<char *>(bytes.data());
+    size_t inLeft = bytes.size();
+    char *outp = reinterpret_cast<char *>(out.data());
+    size_t outLeft = out.size() * 2;
+    iconv(c->decode, nullptr, nullptr, nullptr, nullptr);
+    while (inLeft > 0) {
+        size_t r = iconv(c->decode, &in, &inLeft, &outp, &outLeft);
+        if (r != static_cast<size_t>(-1))
+            break;
+        if (errno == E2BIG) {
+            const qsizetype used = (outp - reinterpret_cast<char *>(out.data())) / 2;
+            out.resize(out.size() * 2 + 8);
+            outp = reinterpret_cast<char *>(out.data()) + used * 2;
+            outLeft = (out.size() - used) * 2;
+            continue;
+        }
+        // EILSEQ or EINVAL: a byte the code page cannot decode. A lead byte
+        // followed by a valid trail is one character; otherwise one byte.
+        if (outLeft < 2) {
+            const qsizetype used = (outp - reinterpret_cast<char *>(out.data())) / 2;
+            out.resize(out.size() + 16);
+            outp = reinterpret_cast<char *>(out.data()) + used * 2;
+            outLeft = (out.size() - used) * 2;
+        }
+        std::memcpy(outp, &replacement, 2);
+        outp += 2;
+        outLeft -= 2;
+        size_t skip = 1;
+        if (inLeft >= 2 && isTagLeadByte(static_cast<unsigned char>(*in))) {
+            unsigned char t = static_cast<unsigned char>(in[1]);
+            if (t >= 0x40 && t != 0x7F && t <= 0xFC)
+                skip = 2;
+        }
+        in += skip;
+        inLeft -= skip;
+        iconv(c->decode, nullptr, nullptr, nullptr, nullptr);
+    }
+    out.resize((outp - reinterpret_cast<char *>(out.data())) / 2);
+    return out;
+}
+
+QByteArray encodeIconv(Converter *c, QStringView text)
+{
+    QByteArray out;
+    out.resize(text.size() * 2 + 4);
+    char *in = reinterpret_cast<char *>(const_cast<QChar *>(text.data()));
+    size_t inLeft = text.size() * 2;
+    char *outp = out.data();
+    size_t outLeft = out.size();
+    iconv(c->encode, nullptr, nullptr, nullptr, nullptr);
+    while (inLeft > 0) {
+        size_t r = iconv(c->encode, &in, &inLeft, &outp, &outLeft);
+        if (r != static_cast<size_t>(-1))
+            break;
+        if (errno == E2BIG || outLeft < 2) {
+            const qsizetype used = outp - out.data();
+            out.resize(out.size() * 2 + 8);
+            outp = out.data() + used;
+            outLeft = out.size() - used;
+            if (errno == E2BIG)
+                continue;
+        }
+        // A character the code page cannot hold: its default character "?".
+        // A surrogate pair is one character.
+        *outp++ = '?';
+        --outLeft;
+        size_t skip = 2;
+        if (inLeft >= 4) {
+            char16_t u;
+            std::memcpy(&u, in, 2);
+            if (QChar::isHighSurrogate(u)) {
+                char16_t v;
+                std::memcpy(&v, in + 2, 2);
+                if (QChar::isLowSurrogate(v))
+                    skip = 4;
+            }
+        }
+        if (skip > inLeft)
+            skip = inLeft;
+        in += skip;
+        inLeft -= skip;
+        iconv(c->encode, nullptr, nullptr, nullptr, nullptr);
+    }
+    out.resize(outp - out.data());
+    return out;
+}
+
+} // namespace
+
+bool setTagCodePage(const QByteArray &name)
+{
+    if (name.isEmpty() || !converterFor(name))
+        return false;
+    QMutexLocker lock(&g_tagCodePageMutex);
+    g_tagCodePage = name;
+    ++g_tagGeneration;
+    return true;
+}
+
+QByteArray tagCodePage()
+{
+    QMutexLocker lock(&g_tagCodePageMutex);
+    return g_tagCodePage;
+}
+
+static const QByteArray &currentTagCodePage()
+{
+    thread_local int generation = -1;
+    thread_local QByteArray name;
+    const int g = g_tagGeneration.load();
+    if (g != generation) {
+        name = tagCodePage();
+        generation = g;
+    }
+    return name;
+}
+
+QString decodeWith(const QByteArray &codePage, QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return QString();
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes.data(), bytes.size());
+    if (codePage.compare("UTF-8", Qt::CaseInsensitive) == 0)
+        return QString::fromUtf8(bytes.data(), bytes.size());
+    Converter *c = converterFor(codePage);
+    if (!c)
+        return QString::fromLatin1(bytes.data(), bytes.size());
+    return decodeIconv(c, bytes, decodeReplacement(codePage));
+}
+
+QByteArray encodeWith(const QByteArray &codePage, QStringView text)
+{
+    if (text.isEmpty())
+        return QByteArray();
+    if (isAscii(text))
+        return text.toLatin1();
+    if (codePage.compare("UTF-8", Qt::CaseInsensitive) == 0)
+        return text.toUtf8();
+    Converter *c = converterFor(codePage);
+    if (!c)
+        return text.toLatin1();
+    return encodeIconv(c, text);
+}
+
+QString fromTagCodePage(QByteArrayView bytes) { return decodeWith(currentTagCodePage(), bytes); }
+QByteArray toTagCodePage(QStringView text) { return encodeWith(currentTagCodePage(), text); }
+QString throughTagCodePage(QStringView text)
+{
+    if (isAscii(text))
+        return text.toString();
+    return fromTagCodePage(toTagCodePage(text));
+}
+
+bool isTagLeadByte(unsigned char b)
+{
+    const QByteArray &cp = currentTagCodePage();
+    const QByteArray up = cp.toUpper();
+    if (up == "CP932" || up == "MS932" || up == "WINDOWS-31J" || up == "SHIFT_JIS" || up == "SJIS"
+        || up == "SHIFT-JIS")
+        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    if (up == "CP936" || up == "GBK" || up == "CP949" || up == "CP950" || up == "BIG5")
+        return b >= 0x81 && b <= 0xFE;
+    return false;
+}
+
+QString fromSystemCodePage(QByteArrayView bytes) { return QString::fromUtf8(bytes.data(), bytes.size()); }
+QByteArray toSystemCodePage(QStringView text) { return text.toUtf8(); }
+
+QString decodeUnmarked(QByteArrayView bytes)
+{
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes.data(), bytes.size());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString s = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return s;
+    return fromTagCodePage(bytes);
+}
+
+QString decodeTextFile(QByteArrayView b)
+{
+    auto u = [&](qsizetype i) { return static_cast<unsigned char>(b[i]); };
+    if (b.size() >= 2 && u(0) == 0xFF && u(1) == 0xFE) {
+        const qsizetype n = (b.size() - 2) / 2;
+        QString s(n, Qt::Uninitialized);
+        std::memcpy(s.data(), b.data() + 2, n * 2);
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian)
+            for (auto &c : s) c = QChar(qbswap(c.unicode()));
+        return s;
+    }
+    if (b.size() >= 2 && u(0) == 0xFE && u(1) == 0xFF) {
+        const qsizetype n = (b.size() - 2) / 2;
+        QString s(n, Qt::Uninitialized);
+        for (qsizetype i = 0; i < n; ++i)
+            s[i] = QChar(char16_t((u(2 + 2 * i) << 8) | u(3 + 2 * i)));
+        return s;
+    }
+    if (b.size() >= 3 && u(0) == 0xEF && u(1) == 0xBB && u(2) == 0xBF)
+        return QString::fromUtf8(b.data() + 3, b.size() - 3);
+    return decodeUnmarked(b);
+}
+
+} // namespace vireo

@@ -1,0 +1,172 @@
+#include "FileAccess.h"
+
+#include <QFile>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vireo {
+namespace {
+std::atomic<uint64_t> g_openCount{0};
+
+QByteArray nativePath(const QString &path) { return QFile::encodeName(path); }
+
+QString errnoText(int e) { return QString::fromLocal8Bit(std::strerror(e)); }
+}
+
+int32_t packDosDateTime(int64_t unixSeconds)
+{
+    const time_t t = static_cast<time_t>(unixSeconds);
+    struct tm lt;
+    if (!localtime_r(&t, &lt))
+        return -1;
+    const int year = lt.tm_year + 1900;
+    if (year < 1980 || year > 2107)
+        return -1;
+    const uint32_t date = (uint32_t(year - 1980) << 9) | (uint32_t(lt.tm_mon + 1) << 5) | uint32_t(lt.tm_mday);
+    const uint32_t time = (uint32_t(lt.tm_hour) << 11) | (uint32_t(lt.tm_min) << 5) | uint32_t(lt.tm_sec / 2);
+    return static_cast<int32_t>((date << 16) | time);
+}
+
+FileStat statFile(const QString &path)
+{
+    FileStat s;
+    struct stat st;
+    if (::stat(nativePath(path).constData(), &st) != 0)
+        return s;
+    s.exists = true;
+    s.isDir = S_ISDIR(st.st_mode);
+    s.size = st.st_size;
+    s.dosDate = packDosDateTime(st.st_mtime);
+    return s;
+}
+
+bool fileExists(const QString &path)
+{
+    struct stat st;
+    return ::stat(nativePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+FileReader::~FileReader() { close(); }
+
+bool FileReader::open(const QString &path)
+{
+    close();
+    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    m_size = st.st_size;
+    ++g_openCount;
+    return true;
+}
+
+void FileReader::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_size = 0;
+}
+
+QByteArray FileReader::readAt(int64_t offset, int64_t length) const
+{
+    QByteArray out;
+    if (m_fd < 0 || offset < 0 || length <= 0 || offset >= m_size)
+        return out;
+    if (length > m_size - offset)
+        length = m_size - offset;
+    out.resize(length);
+    int64_t done = 0;
+    while (done < length) {
+        const ssize_t r = ::pread(m_fd, out.data() + done, length - done, offset + done);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0)
+            break;
+        done += r;
+    }
+    out.resize(done);
+    return out;
+}
+
+bool FileReader::readExact(int64_t offset, int64_t length, QByteArray &out) const
+{
+    out = readAt(offset, length);
+    return length >= 0 && out.size() == length;
+}
+
+uint64_t FileReader::openCount() { return g_openCount.load(); }
+
+Result replaceFileWith(const QString &tmpPath, const QString &path)
+{
+    const QByteArray tmp = nativePath(tmpPath);
+    const QByteArray dst = nativePath(path);
+    auto fail = [&](const QString &what) {
+        const int e = errno;
+        ::unlink(tmp.constData());
+        return Result::failure(what + QStringLiteral(": ") + errnoText(e));
+    };
+    const int fd = ::open(tmp.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return fail(tmpPath);
+    struct stat st;
+    if (::stat(dst.constData(), &st) == 0)
+        ::fchmod(fd, st.st_mode & 07777);
+    if (::fsync(fd) != 0) {
+        ::close(fd);
+        return fail(tmpPath);
+    }
+    ::close(fd);
+    if (::rename(tmp.constData(), dst.constData()) != 0)
+        return fail(path);
+    return Result::success();
+}
+
+Result writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    const QString tmpPath = path + QStringLiteral(".tmp~");
+    const QByteArray tmp = nativePath(tmpPath);
+    const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return Result::failure(tmpPath + QStringLiteral(": ") + errnoText(errno));
+    int64_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t w = ::write(fd, bytes.constData() + done, bytes.size() - done);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0) {
+            const int e = w < 0 ? errno : ENOSPC;
+            ::close(fd);
+            ::unlink(tmp.constData());
+            return Result::failure(path + QStringLiteral(": ") + errnoText(e));
+        }
+        done += w;
+    }
+    if (::close(fd) != 0) {
+        const int e = errno;
+        ::unlink(tmp.constData());
+        return Result::failure(path + QStringLiteral(": ") + errnoText(e));
+    }
+    return replaceFileWith(tmpPath, path);
+}
+
+bool readWholeFile(const QString &path, QByteArray &out)
+{
+    FileReader r;
+    if (!r.open(path))
+        return false;
+    return r.readExact(0, r.size(), out);
+}
+
+} // namespace vireo
