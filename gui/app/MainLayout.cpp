@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -33,12 +34,12 @@ using namespace text;
 
 namespace {
 
-QTreeWidget *makeTree(const char *name, QWidget *parent)
+QTreeView *makeTree(const char *name, QWidget *parent)
 {
-    auto *t = new QTreeWidget(parent);
+    auto *t = new QTreeView(parent);
     t->setObjectName(QString::fromLatin1(name));
     t->setHeaderHidden(true);
-    t->setColumnCount(1);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setContextMenuPolicy(Qt::CustomContextMenu);
     t->setUniformRowHeights(true);
     return t;
