@@ -37,6 +37,11 @@ void AppServices::destroyStore()
     m_store.reset();
 }
 
+void AppServices::setSettings(std::unique_ptr<TRegManager> store)
+{
+    m_settings = std::move(store);
+}
+
 const views::TrackSource &AppServices::library() const { return *m_source; }
 
 } // namespace vireo::gui

@@ -32,10 +32,12 @@ public:
     const views::TrackSource &library() const;
     views::BrowseState &browse() { return *m_browse; }
     TRegManager &settings() { return *m_settings; }
+    void setSettings(std::unique_ptr<TRegManager> store);
 
     // Program folder with its final "/", and the temporary playlist beside it.
     QString programFolder;
     QString tempPlaylistPath;
+    QString musicFolder;         // MP3Dir, the default music folder
     QString lastFolder;          // the last folder the user picked
     bool startingUp = false;
     bool closing = false;

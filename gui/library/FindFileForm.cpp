@@ -48,7 +48,6 @@ TFindFileForm::TFindFileForm(QWidget *owner, const QString &caption, const QStri
         move(r.center() - QPoint(width() / 2, height() / 2));
     }
     show();
-    raise();
 }
 
 void TFindFileForm::setTitle(const QString &title) { m_title->setText(title); }

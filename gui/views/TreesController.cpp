@@ -4,6 +4,7 @@
 #include "app/MainWidgets.h"
 #include "views/BrowseController.h"
 #include "views/TreeNodeModel.h"
+#include "views/FolderView.h"
 #include "views/ViewLog.h"
 #include "views/ViewTexts.h"
 

@@ -28,6 +28,8 @@ public:
     void addFolderView(const QString &folder, int filesFound);
     // Shows the artist view and selects the artist (and album) node by exact names.
     void selectArtistAlbum(const QString &artist, const QString &album);
+    // The view mode switch to the artist view, for the tree's selected (or first) node.
+    void switchToArtistView();
 
     TreeNodeModel &artistModel() { return *m_artist; }
     TreeNodeModel &albumModel() { return *m_album; }
@@ -40,7 +42,6 @@ private:
     void artistNodeChosen(TreeNodeModel &model, const QModelIndex &index);
     void albumNodeChosen(const QModelIndex &index);
     void pageChanged(int page);
-    void switchToArtistView();
     void runFilter();
     bool handlersIdle() const;
 
