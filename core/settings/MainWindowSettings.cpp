@@ -88,6 +88,7 @@ void loadSettings(TRegManager &store, MainWindowSettings &s, const std::function
     s.artistNameChangeDlg = r.boolean(u"ArtistNameChangeDlgFlg");
     s.albumNameChangeDlg = r.boolean(u"AlbumNameChangeDlgFlg");
 
+    s.columnWidths[0] = 0;
     for (size_t pos = 1; pos < trackcolumn::kTagOfPosition.size(); ++pos)
         if (const int tag = trackcolumn::kTagOfPosition[pos])
             s.columnWidths[size_t(tag)] = r.integer(columnWidthEntry(tag));

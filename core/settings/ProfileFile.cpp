@@ -253,7 +253,8 @@ Load loadDocument(const QString &path, ProfileDocument &doc)
     if (!st.exists)
         return Load::Missing;
     QByteArray bytes;
-    if (st.isDir || !readWholeFile(path, bytes))
+    // Only a regular file is opened: a pipe or device there would block or never end.
+    if (!QFileInfo(path).isFile() || !readWholeFile(path, bytes))
         return Load::Unreadable;
     doc = ProfileDocument::parse(bytes);
     return Load::Ok;
