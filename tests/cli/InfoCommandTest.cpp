@@ -88,11 +88,12 @@ QList<QJsonObject> mutagenView(const QStringList &files)
 {
     const char *script = R"(
 import hashlib, json, sys
-from mutagen.id3 import ID3, ID3NoHeaderError
+from mutagen.id3 import ID3
 from mutagen.mp3 import MP3
 for path in sys.argv[1:]:
     out = {"path": path}
     with open(path, "rb") as f:
+        has_v2 = f.read(3) == b"ID3"
         f.seek(-128, 2)
         b = f.read(128)
     if b[:3] == b"TAG":
@@ -100,8 +101,8 @@ for path in sys.argv[1:]:
         rev2 = (b[125] == 0 and b[126] != 0) or (b[125] == 32 and b[126] != 32)
         out["v1"] = {"title": cut(b[3:33]), "artist": cut(b[33:63]), "album": cut(b[63:93]), "year": cut(b[93:97]),
                      "comment": cut(b[97:125] if rev2 else b[97:127]), "track": b[126] if rev2 else 0, "genre": b[127]}
-    try:
-        t = ID3(path)
+    if has_v2:
+        t = ID3(path, load_v1=False)
         text = lambda k: str(t[k].text[0]) if k in t else ""
         pics = t.getall("APIC")
         comm = t.getall("COMM")
@@ -113,8 +114,6 @@ for path in sys.argv[1:]:
                      "url": wxxx[0].url if wxxx else "",
                      "picture": {"mime": pics[0].mime, "size": len(pics[0].data),
                                  "sha256": hashlib.sha256(pics[0].data).hexdigest()} if pics else None}
-    except ID3NoHeaderError:
-        pass
     info = MP3(path).info
     out["mpeg"] = {"sample_rate": info.sample_rate, "length": info.length}
     print(json.dumps(out, ensure_ascii=False))
