@@ -1,50 +1,59 @@
-#include "fileops/CsvExport.h"
+#include "CsvExport.h"
 
 #include "formats/GenreTable.h"
-#include "library/TrackRecord.h"
+#include "library/LibraryStore.h"
 #include "platform/CodePage.h"
 #include "platform/FileAccess.h"
 
-#include <QStringList>
-
 namespace vireo {
-
 namespace {
 
-void appendLine(QByteArray &out, const QStringList &values)
+void appendValue(QByteArray &line, const QByteArray &value, bool first = false)
 {
-    QString line;
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (i)
-            line += u',';
-        line += u'"' + values[i] + u'"';
-    }
-    out += toSystemCodePage(line);
-    out += "\r\n";
+    if (!first)
+        line.append(',');
+    line.append('"');
+    line.append(value);
+    line.append('"');
 }
+
+// ID3v1 bytes are in the tag code page; the file is in the system code page.
+QByteArray v1Text(QByteArrayView bytes) { return toSystemCodePage(fromTagCodePage(bytes)); }
 
 } // namespace
 
-QByteArray RenderCsv(const std::vector<const TID3ListItem *> &tracks)
+QByteArray RenderCsv(const TID3TagUseful &store)
 {
     QByteArray out;
-    appendLine(out, {QStringLiteral("ファイル名"), QStringLiteral("トラックNO"), QStringLiteral("タイトル"),
-                     QStringLiteral("アーティスト名"), QStringLiteral("アルバム名"), QStringLiteral("年"),
-                     QStringLiteral("ジャンル"), QStringLiteral("コメント")});
-    for (const TID3ListItem *t : tracks) {
-        if (!t)
-            continue;
-        // Only the ID3v1 copy counts; a track without one keeps the empty record.
-        const TID3v1Record v1 = t->HasV1 ? t->V1 : TID3v1Record();
-        appendLine(out, {t->FileName, QString::number(v1.Track), v1.Title.text(), v1.Artist.text(),
-                         v1.Album.text(), v1.Year.text(), GenreName(v1.Genre), v1.Comment.text()});
+    out.reserve(64 + store.TrackCount() * 160);
+    const char *const header[] = {"ファイル名", "トラックNO", "タイトル", "アーティスト名",
+                                  "アルバム名", "年", "ジャンル", "コメント"};
+    bool first = true;
+    for (const char *h : header) {
+        appendValue(out, toSystemCodePage(QString::fromUtf8(h)), first);
+        first = false;
+    }
+    out.append("\r\n");
+    for (qsizetype i = 0, n = store.TrackCount(); i < n; ++i) {
+        const TID3ListItem *t = store.TrackAt(i);
+        const TID3v1Record &v = t->V1;
+        const bool has = t->HasV1;
+        appendValue(out, toSystemCodePage(t->FileName), true);
+        appendValue(out, QByteArray::number(has ? v.Track : 0));
+        appendValue(out, has ? v1Text(v.Title.bytes()) : QByteArray());
+        appendValue(out, has ? v1Text(v.Artist.bytes()) : QByteArray());
+        appendValue(out, has ? v1Text(v.Album.bytes()) : QByteArray());
+        appendValue(out, has ? v1Text(v.Year.bytes()) : QByteArray());
+        appendValue(out, has ? toSystemCodePage(GenreName(v.Genre)) : QByteArray());
+        appendValue(out, has ? v1Text(v.Comment.bytes()) : QByteArray());
+        out.append("\r\n");
     }
     return out;
 }
 
-Result ExportCsv(const QString &path, const std::vector<const TID3ListItem *> &tracks)
+Result ExportCsv(const TID3TagUseful &store, const QString &file)
 {
-    return writeFileAtomically(path, RenderCsv(tracks));
+    return writeFileAtomically(file, RenderCsv(store));
 }
 
 } // namespace vireo

@@ -1,23 +1,20 @@
 #pragma once
-// The library as comma-separated text: a header line and one line per track
-// with its ID3v1 values, every value in double quotes, lines ending CR LF,
-// in the system code page.
+// The CSV export of the library: one line per track in library order with
+// its ID3v1 values, every value in double quotes, in the system code page.
 #include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <vector>
-
 namespace vireo {
 
-class TID3ListItem;
+class TID3TagUseful;
 
-// The whole file's bytes for these tracks, in their order. Values are written
-// unchanged, without escaping.
-QByteArray RenderCsv(const std::vector<const TID3ListItem *> &tracks);
-// Writes the file in one step: either the whole new file is there afterwards
-// or the old one is left as it was; the failure's message says why.
-Result ExportCsv(const QString &path, const std::vector<const TID3ListItem *> &tracks);
+// The whole file: the header line and one line per track, each ended by CR LF.
+// Values are written as they are (a quote or line break inside one is not escaped).
+QByteArray RenderCsv(const TID3TagUseful &store);
+// Writes the file through a temporary file and a rename, replacing any file
+// of that name; on failure nothing of it is left and the old file is unchanged.
+Result ExportCsv(const TID3TagUseful &store, const QString &file);
 
 } // namespace vireo

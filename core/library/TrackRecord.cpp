@@ -1,6 +1,7 @@
 #include "TrackRecord.h"
 
 #include "formats/ID3v1.h"
+#include "formats/ID3v2.h"
 #include "platform/CodePage.h"
 
 namespace vireo {
@@ -148,9 +149,70 @@ bool TID3ListItem::RemoveV1FromFile()
     return RemoveV1FromFile(tag);
 }
 
-// Until the ID3v2 writer is in, these refuse.
-TID3v2Record TID3v2Record::FromTag(const TID3v2 &) { return {}; }
-bool TID3ListItem::WriteV2ToFile() { return false; }
-bool TID3ListItem::RemoveV2FromFile() { return false; }
+TID3v2Record TID3v2Record::FromTag(const TID3v2 &tag)
+{
+    TID3v2Record r;
+    r.Artist = tag.Artist();
+    r.Title = tag.Title();
+    r.Album = tag.Album();
+    r.Comment = tag.Comment();
+    r.Year = tag.Year();
+    r.Genre = tag.Genre();
+    r.TrackNumber = tag.TrackNumber();
+    r.EncodedBy = tag.EncodedBy();
+    r.Copyright = tag.Copyright();
+    r.OriginalArtist = tag.OriginalArtist();
+    r.Url = tag.Url();
+    r.Composer = tag.Composer();
+    r.MajorVersion = tag.MajorVersion();
+    r.TextEncoding = tag.TextEncoding();
+    return r;
+}
+
+bool TID3ListItem::WriteV2ToFile()
+{
+    TID3v2 tag;
+    return WriteV2ToFile(tag);
+}
+
+bool TID3ListItem::WriteV2ToFile(TID3v2 &tag)
+{
+    // What V2 does not hold (language, size text, other frames, the picture
+    // when no new one was chosen) is written back as loaded.
+    if (!tag.LoadTag(FileName))
+        return false;
+    tag.setTitle(V2.Title);
+    tag.setArtist(V2.Artist);
+    tag.setAlbum(V2.Album);
+    tag.setTrackNumber(V2.TrackNumber);
+    tag.setYear(V2.Year);
+    tag.setGenre(V2.Genre);
+    tag.setComment(V2.Comment);
+    tag.setEncodedBy(V2.EncodedBy);
+    tag.setCopyright(V2.Copyright);
+    tag.setOriginalArtist(V2.OriginalArtist);
+    tag.setUrl(V2.Url);
+    tag.setComposer(V2.Composer);
+    tag.setTextEncoding(V2.TextEncoding);
+    if (!V2.PictureSourceFile.isEmpty()) {
+        tag.Picture().SourceFile = V2.PictureSourceFile;
+        tag.Picture().MimeType = V2.PictureMimeType;
+    }
+    if (!tag.SaveTag(FileName))
+        return false;
+    HasV2 = true;
+    return true;
+}
+
+bool TID3ListItem::RemoveV2FromFile()
+{
+    if (!HasV2)
+        return false;
+    TID3v2 tag;
+    if (!tag.StripTag(FileName))
+        return false;
+    HasV2 = false;
+    return true;
+}
 
 } // namespace vireo

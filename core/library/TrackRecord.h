@@ -124,8 +124,11 @@ public:
     // store's single one) and sets HasV1.
     bool WriteV1ToFile(TID3v1 &tag);
     bool WriteV1ToFile();
-    // Loads the file's ID3v2 tag, overwrites the fields V2 holds and saves it.
+    // Loads the file's ID3v2 tag, overwrites the fields V2 holds and saves it
+    // (as ID3v2.3); sets HasV2 on success. The tag object tells why a save
+    // failed (lastWriteError).
     bool WriteV2ToFile();
+    bool WriteV2ToFile(TID3v2 &tag);
     // Strips the file's ID3v1 (ID3v2) tag when HasV1 (HasV2) and clears the
     // flag; false and nothing done when the flag is clear.
     bool RemoveV1FromFile(TID3v1 &tag);

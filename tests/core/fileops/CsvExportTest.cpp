@@ -1,66 +1,70 @@
-// The CSV export: exact bytes of the header and the track lines.
-#include "fileops/CsvExport.h"
-#include "library/TrackRecord.h"
 #include "TestSupport.h"
 
-#include <QDir>
-#include <QFile>
+#include "fileops/CsvExport.h"
+#include "library/LibraryStore.h"
+#include "platform/CodePage.h"
+#include "platform/Paths.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace vireo;
+using namespace vireo::test;
 
 namespace {
-const QByteArray kHeader =
-    QStringLiteral("\"ファイル名\",\"トラックNO\",\"タイトル\",\"アーティスト名\",\"アルバム名\",\"年\","
-                   "\"ジャンル\",\"コメント\"\r\n").toUtf8();
+
+const QByteArray kHeader = QStringLiteral("\"ファイル名\",\"トラックNO\",\"タイトル\",\"アーティスト名\",\"アルバム名\",\"年\",\"ジャンル\",\"コメント\"\r\n").toUtf8();
+
+class Csv : public ::testing::Test {
+protected:
+    Csv() : store(programPath(u"")) { store.setSaveCachesOnDestroy(false); }
+    TID3ListItem *add(const QString &path)
+    {
+        return store.Tracks().Add(std::make_unique<TID3ListItem>(path, 1));
+    }
+    TempProgramFolder home;
+    TID3TagUseful store;
+};
+
+TEST_F(Csv, EmptyLibraryGivesTheHeaderOnly)
+{
+    EXPECT_EQ(RenderCsv(store), kHeader);
 }
 
-TEST(CsvExport, EmptyLibraryGivesTheHeaderOnly)
+TEST_F(Csv, OneLinePerTrackFromTheId3v1Values)
 {
-    EXPECT_EQ(RenderCsv({}), kHeader);
-}
-
-TEST(CsvExport, TrackLinesUseTheId3v1CopyUnescaped)
-{
-    TID3ListItem tagged(QStringLiteral("/music/a \"b\".mp3"), 0);
-    TID3v1Record v1;
-    v1.Title = QByteArrayView("Say \"hi\"");
-    v1.Artist = QByteArrayView("Art");
-    v1.Album = QByteArrayView("Alb");
-    v1.Year = QByteArrayView("19991");
-    v1.Comment = QByteArrayView("c");
-    v1.Genre = 17;
-    v1.Track = 3;
-    tagged.SetV1(v1);
+    TID3v1Record r;
+    r.Title = QByteArray("say \"hi\"");
+    r.Artist = toTagCodePage(QStringLiteral("歌手"));
+    r.Album = QByteArray("Al\r\nbum");
+    r.Year = QByteArray("1999");
+    r.Comment = QByteArray("c");
+    r.Genre = 17;
+    r.Track = 3;
+    add(QStringLiteral("/m/日本/a.mp3"))->SetV1(r);
     TID3v2Record v2;
-    v2.Title = QStringLiteral("ignored");
-    tagged.SetV2(v2);
-
-    TID3ListItem bare(QStringLiteral("/music/日本.mp3"), 0);
-    TID3ListItem oddGenre(QStringLiteral("/x.mp3"), 0);
-    TID3v1Record g;
-    g.Genre = 255;
-    oddGenre.SetV1(g);
-
-    const QByteArray csv = RenderCsv({&tagged, &bare, &oddGenre});
-    const QByteArray expected = kHeader +
-        "\"/music/a \"b\".mp3\",\"3\",\"Say \"hi\"\",\"Art\",\"Alb\",\"1999\",\"Rock\",\"c\"\r\n" +
-        QStringLiteral("\"/music/日本.mp3\",\"0\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n").toUtf8() +
-        "\"/x.mp3\",\"0\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
-    EXPECT_EQ(csv, expected);
+    v2.Title = QStringLiteral("not used");
+    add(QStringLiteral("/m/v2only.mp3"))->SetV2(v2);
+    r.Genre = 255;
+    r.Track = 0;
+    add(QStringLiteral("/m/no genre.mp3"))->SetV1(r);
+    const QByteArray expected = kHeader
+        + QStringLiteral("\"/m/日本/a.mp3\",\"3\",\"say \"hi\"\",\"歌手\",\"Al\r\nbum\",\"1999\",\"Rock\",\"c\"\r\n").toUtf8()
+        + "\"/m/v2only.mp3\",\"0\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+        + "\"/m/no genre.mp3\",\"0\",\"say \"hi\"\",\"\xe6\xad\x8c\xe6\x89\x8b\",\"Al\r\nbum\",\"1999\",\"\",\"c\"\r\n";
+    EXPECT_EQ(RenderCsv(store), expected);
 }
 
-TEST(CsvExport, FailedWriteLeavesTheOldFileAlone)
+TEST_F(Csv, WritesTheFileWholeOrNotAtAll)
 {
-    vireo::test::TempProgramFolder dir;
-    const QString path = dir.file(QStringLiteral("out.csv"));
-    vireo::test::writeFile(path, "old");
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const Result r = ExportCsv(path, {});
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (r.ok())
-        GTEST_SKIP() << "running with permission to write anywhere";
+    add(QStringLiteral("/m/a.mp3"));
+    const QString file = home.file(QStringLiteral("out.csv"));
+    writeFile(file, "old contents");
+    ASSERT_TRUE(ExportCsv(store, file));
+    EXPECT_EQ(readFile(file), RenderCsv(store));
+    const Result r = ExportCsv(store, home.file(QStringLiteral("no/such/folder/out.csv")));
+    EXPECT_FALSE(r.ok());
     EXPECT_FALSE(r.message().isEmpty());
-    EXPECT_EQ(vireo::test::readFile(path), QByteArray("old"));
 }
+
+} // namespace
