@@ -12,19 +12,6 @@
 
 namespace vireo {
 
-// The whole length of the tag the header announces, 0 when the file is
-// shorter than that (a bogus size). Shared with the writer.
-int64_t id3v2WholeTagLength(const QByteArray &header, int64_t fileSize)
-{
-    if (header.size() < 10 || !header.startsWith("ID3"))
-        return 0;
-    const uchar *h = reinterpret_cast<const uchar *>(header.constData());
-    int64_t length = int64_t(syncsafeValue(h + 6)) + 10;
-    if (h[3] == 4 && (h[5] & 0x10))
-        length += 10; // footer
-    return length > fileSize ? 0 : length;
-}
-
 namespace {
 
 // The URL after the description of a "WXXX" body: ISO-8859-1 by the
