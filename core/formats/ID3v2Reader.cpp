@@ -174,9 +174,13 @@ bool Id3v2TagReader::load(TID3v2 &tag, const QString &path)
         if (!f.readable())
             continue;
         const int slot = slotOf(f.id);
-        if (slot != SlotPicture && carriesEncoding(f.id) && !f.data.isEmpty() && uchar(f.data[0]) <= 3) {
+        // The tag's encoding is that of its last text frame, but a Unicode
+        // code is not given up for a later frame in the tag code page: the
+        // code is what a rewrite uses, and the tag code page cannot hold
+        // every character of the other frames.
+        if (slot != SlotPicture && carriesEncoding(f.id) && !f.data.isEmpty() && uchar(f.data[0]) <= 3
+            && (uchar(f.data[0]) != 0 || info.TextEncoding == 0))
             info.TextEncoding = uchar(f.data[0]);
-        }
         if (slot == 0)
             continue;
         if (slot == SlotComment || slot == SlotUrl) {
