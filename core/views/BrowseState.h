@@ -46,6 +46,11 @@ struct NodeRef {
     const TreeNode *Parent = nullptr;
 };
 
+// Typical use by the window: after BuildTrees call treesBuilt(); on a tree
+// selection call selectArtistTreeNode() or selectAlbumTreeNode(); on a tab
+// click activateTab(); then takeChanges() and show tabs(), table(), albumList().
+// The library source must outlive the state; call forgetTrack() before the
+// store lets a track go and libraryRefreshing() before a refresh or clear.
 class BrowseState {
 public:
     explicit BrowseState(const TrackSource &library);
