@@ -261,3 +261,20 @@ TEST_F(Browse, SelectArtistAlbumByExactNames)
 
 } // namespace
 } // namespace vireo::views::test
+
+namespace vireo::views::test {
+namespace {
+
+TEST_F(Browse, ShowV2ToggleWithoutTabsLeavesTheRows)
+{
+    state.showWholeLibrary();
+    state.switchViewMode(ViewMode::Album); // clears the tabs, keeps the rows
+    EXPECT_EQ(rows(), "1,2,3,4,5,6,7,8");
+    state.takeChanges();
+    state.toggleShowV2(true);
+    EXPECT_FALSE(state.takeChanges().Rows);
+    EXPECT_EQ(state.currentTracks().size(), 8u); // the album view starts from every track
+}
+
+} // namespace
+} // namespace vireo::views::test
