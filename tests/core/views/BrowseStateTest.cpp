@@ -233,3 +233,31 @@ TEST_F(Browse, ForgettingATrackDropsEveryBorrowedPointer)
 
 } // namespace
 } // namespace vireo::views::test
+
+namespace vireo::views::test {
+namespace {
+
+TEST_F(Browse, SelectArtistAlbumByExactNames)
+{
+    auto sel = state.selectArtistAlbum(trees.ArtistTree, {&trees.ArtistTree[0], nullptr},
+                                       QStringLiteral("Abba"), QStringLiteral("Gold"));
+    const auto c = state.takeChanges();
+    EXPECT_TRUE(c.ShowArtistPage);
+    EXPECT_EQ(state.viewMode(), ViewMode::Artist);
+    EXPECT_EQ(trees.ArtistTree[size_t(sel.ArtistIndex)].Text, QStringLiteral("Abba"));
+    EXPECT_EQ(sel.AlbumIndex, 2);
+    EXPECT_EQ(state.currentArtist(), QStringLiteral("Abba"));
+    EXPECT_EQ(state.tabs()[size_t(state.activeTab())].Caption, QStringLiteral("Gold"));
+    EXPECT_EQ(rows(), "2");
+    // Exact names only: another case selects nothing new.
+    sel = state.selectArtistAlbum(trees.ArtistTree, {}, QStringLiteral("abba"), {});
+    EXPECT_EQ(sel.ArtistIndex, -1);
+    EXPECT_EQ(state.currentArtist(), QStringLiteral("Abba"));
+    // No artist: the first node.
+    sel = state.selectArtistAlbum(trees.ArtistTree, {}, {}, QStringLiteral("Gold"));
+    EXPECT_EQ(sel.ArtistIndex, 0);
+    EXPECT_EQ(state.currentArtist(), kCompilationNode);
+}
+
+} // namespace
+} // namespace vireo::views::test
