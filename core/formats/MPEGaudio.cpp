@@ -137,7 +137,7 @@ bool TMPEGaudio::Analyse(const QString &path)
     } else if (!ID3v1.LoadTag(file)) {
         m_error = file.size() < TID3v1::BlockSize ? QStringLiteral("file is shorter than 128 bytes")
                                                   : QStringLiteral("cannot read the file");
-    } else if (!ID3v2.LoadTag(path)) {
+    } else if (!ID3v2.LoadTag(file)) {
         m_error = QStringLiteral("cannot read the file");
     } else {
         FileLength = file.size();
