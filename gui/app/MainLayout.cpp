@@ -77,6 +77,11 @@ QWidget *buildFilterBar(MainWidgets &w)
     w.Btn_NumSet->setObjectName(QStringLiteral("Btn_NumSet"));
     w.Btn_NumReset = new QPushButton(kFilterReset, bar);
     w.Btn_NumReset->setObjectName(QStringLiteral("Btn_NumReset"));
+    // Narrow enough for the panel's design width of 177.
+    w.ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    w.ComboBox1->setMinimumContentsLength(3);
+    for (QPushButton *b : {w.Btn_NumSet, w.Btn_NumReset})
+        b->setMinimumWidth(1), b->setMaximumWidth(52);
     lay->addWidget(w.Edit1);
     lay->addWidget(new QLabel(kFilterUnit, bar));
     lay->addWidget(w.ComboBox1, 1);

@@ -1,6 +1,7 @@
 #include "app/StoreTrackSource.h"
 
 #include "library/LibraryStore.h"
+#include "views/StoreTrackSource.h"
 
 namespace vireo::gui {
 
@@ -17,14 +18,9 @@ bool StoreTrackSource::preferV2() const { return m_store && m_store->PreferV2; }
 
 views::TrackRow StoreTrackSource::fillRow(const TID3ListItem *track, bool markMissing, bool showV2) const
 {
-    views::TrackRow out;
     if (!m_store || !track)
-        return out;
-    const ListRow row = m_store->FillListRow(const_cast<TID3ListItem *>(track), markMissing, showV2);
-    for (int i = 0; i < views::TrackRow::CellCount && i < row.Cells.size(); ++i)
-        out.Cells[size_t(i)] = row.Cells[i];
-    out.ImageIndex = row.ImageIndex;
-    return out;
+        return {};
+    return views::toTrackRow(m_store->FillListRow(const_cast<TID3ListItem *>(track), markMissing, showV2));
 }
 
 } // namespace vireo::gui

@@ -1,6 +1,6 @@
 #pragma once
-// The library store seen as the views' track source: its tracks, its two
-// flags and its row filler (empty before the store exists).
+// The library store seen as the views' track source while the store may not
+// exist yet: empty before start-up makes the store and after shutdown frees it.
 #include "views/TrackSource.h"
 
 namespace vireo {

@@ -3,7 +3,6 @@
 #include "app/AppServices.h"
 #include "app/MainWidgets.h"
 #include "library/LibraryStore.h"
-#include "views/SelectionSizeText.h"
 #include "views/TrackListModel.h"
 #include "views/TrackTable.h"
 
@@ -26,16 +25,19 @@ TrackListController::TrackListController(MainWidgets &widgets, AppServices &serv
     delete old;
 
     QHeaderView *header = list->horizontalHeader();
-    for (const views::TrackColumn &c : views::trackColumns())
-        if (c.DesignWidth >= 0)
-            header->resizeSection(c.Position, c.DesignWidth);
-    // The lyrics column keeps its 20..30 range; the image column is fixed.
+    // The image column is fixed; the others follow the column state.
     header->setSectionResizeMode(0, QHeaderView::Fixed);
-    connect(header, &QHeaderView::sectionResized, this, [header](int section, int, int size) {
-        if (section == 1 && (size < 20 || size > 30))
-            header->resizeSection(1, qBound(20, size, 30));
+    connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (m_showingWidths)
+            return;
+        if (section == 1 && (size < 20 || size > 30)) {
+            w.ListView_MAIN->horizontalHeader()->resizeSection(1, qBound(20, size, 30));
+            return;
+        }
+        m_widths.setWidth(section, size);
     });
     connect(header, &QHeaderView::sectionClicked, this, &TrackListController::columnClick);
+    showWidths();
 
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TrackListController::selectionChanged);
@@ -50,74 +52,62 @@ TrackListController::TrackListController(MainWidgets &widgets, AppServices &serv
         const int tag = it.key();
         connect(it.value(), &QAction::triggered, this, [this, tag] { toggleColumn(tag); });
     }
-    const int defaults[] = {0, 200, 50, 200, 100, 200, 50, 50, 50, 100, 50};
-    for (int tag = 1; tag <= 10; ++tag)
-        m_restore[size_t(tag)] = defaults[tag];
+}
+
+void TrackListController::showWidths()
+{
+    QHeaderView *h = w.ListView_MAIN->horizontalHeader();
+    m_showingWidths = true;
+    for (int p = 0; p < views::kTrackColumnCount; ++p) {
+        int width = m_widths.width(p);
+        if (p == 1)
+            width = qBound(20, width, 30); // the lyrics column's own range
+        if (width <= 0) {
+            h->setSectionHidden(p, true);
+        } else {
+            h->setSectionHidden(p, false);
+            h->resizeSection(p, width);
+        }
+    }
+    for (auto it = w.actions.columnByTag.begin(); it != w.actions.columnByTag.end(); ++it)
+        it.value()->setChecked(m_widths.isShown(it.key()));
+    m_showingWidths = false;
 }
 
 int TrackListController::columnWidth(int position) const
 {
     QHeaderView *h = w.ListView_MAIN->horizontalHeader();
-    return h->isSectionHidden(position) ? 0 : h->sectionSize(position);
+    if (position < 0 || position >= views::kTrackColumnCount || h->isSectionHidden(position))
+        return 0;
+    return h->sectionSize(position);
 }
 
 void TrackListController::setColumnWidth(int position, int width)
 {
-    QHeaderView *h = w.ListView_MAIN->horizontalHeader();
-    if (position == 1)
-        width = qBound(20, width, 30);
-    if (width <= 0) {
-        h->setSectionHidden(position, true);
-        return;
-    }
-    h->setSectionHidden(position, false);
-    h->resizeSection(position, width);
+    m_widths.setWidth(position, width);
+    showWidths();
 }
 
 int TrackListController::widthOfTag(int tag) const
 {
-    const int p = views::columnPositionOfTag(tag);
-    return p < 0 ? 0 : columnWidth(p);
+    return columnWidth(views::columnPositionOfTag(tag));
 }
 
 void TrackListController::setWidthOfTag(int tag, int width)
 {
     const int p = views::columnPositionOfTag(tag);
-    if (p < 0)
-        return;
-    setColumnWidth(p, width);
-    if (QAction *a = w.actions.columnByTag.value(tag))
-        a->setChecked(width > 0);
+    if (p >= 0)
+        setColumnWidth(p, width);
 }
 
-void TrackListController::setRestoreWidth(int tag, int width)
-{
-    if (tag >= 1 && tag <= 10)
-        m_restore[size_t(tag)] = width;
-}
+void TrackListController::setRestoreWidth(int tag, int width) { m_widths.setRestoreWidth(tag, width); }
 
-int TrackListController::restoreWidth(int tag) const
-{
-    return tag >= 1 && tag <= 10 ? m_restore[size_t(tag)] : 0;
-}
+int TrackListController::restoreWidth(int tag) const { return m_widths.restoreWidth(tag); }
 
 void TrackListController::toggleColumn(int tag)
 {
-    QAction *a = w.actions.columnByTag.value(tag);
-    if (!a)
-        return;
-    // The action has already flipped its check mark: checked now means "show".
-    const bool show = a->isChecked();
-    for (const views::TrackColumn &c : views::trackColumns()) {
-        if (c.Position < 1 || c.Tag != tag)
-            continue;
-        if (show) {
-            setColumnWidth(c.Position, m_restore[size_t(tag)]);
-        } else {
-            m_restore[size_t(tag)] = columnWidth(c.Position);
-            setColumnWidth(c.Position, 0);
-        }
-    }
+    m_widths.toggle(tag);
+    showWidths();
 }
 
 void TrackListController::columnClick(int position)
@@ -147,7 +137,7 @@ void TrackListController::selectionChanged(const QItemSelection &selected, const
     for (const QItemSelectionRange &range : selected) {
         for (int row = range.top(); row <= range.bottom(); ++row) {
             if (const TID3ListItem *t = table.track(row))
-                total = addSelectionSize(total, t->FileSize);
+                total = views::addSelectionSize(total, t->FileSize);
         }
     }
     w.selectionSize->setText(total);

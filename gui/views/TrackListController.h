@@ -2,9 +2,9 @@
 // The track list: its columns (widths, hide and show by tag), sorting by a
 // header click, select all, the selection size in the status bar, its context
 // menu and "キャッシュから削除".
-#include <QObject>
+#include "views/TrackColumns.h"
 
-#include <array>
+#include <QObject>
 
 class QItemSelection;
 
@@ -46,11 +46,14 @@ public:
 
 private:
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
+    // Shows the widths and check marks the column state holds.
+    void showWidths();
 
     MainWidgets &w;
     AppServices &app;
     TrackListModel *m_model;
-    std::array<int, 11> m_restore{}; // by tag, index 0 unused
+    views::ColumnWidths m_widths;
+    bool m_showingWidths = false;
 };
 
 } // namespace vireo::gui

@@ -192,23 +192,24 @@ void TreesController::runFilter()
 
 void TreesController::selectArtistAlbum(const QString &artist, const QString &album)
 {
-    app.browse().switchViewMode(views::ViewMode::Artist, {});
-    w.PageControl1->setCurrentIndex(0);
-    if (app.trees.ArtistTree.empty())
-        return;
-    QModelIndex target;
-    if (artist.isEmpty()) {
-        target = m_artist->index(0, 0);
-    } else {
-        const views::ArtistAlbumSelection sel = views::findArtistAlbum(app.trees.ArtistTree, artist, album);
-        if (sel.ArtistIndex < 0)
-            return;
+    views::NodeRef current;
+    QModelIndex at = w.TreeView_Artist->currentIndex();
+    if (!at.isValid())
+        at = m_artist->index(0, 0);
+    if (at.isValid())
+        current = {m_artist->node(at), m_artist->parentNode(at)};
+    const views::ArtistAlbumSelection sel =
+        app.browse().selectArtistAlbum(app.trees.ArtistTree, current, artist, album);
+    // The state already ran the selection handler; the tree only shows it.
+    m_building = true;
+    if (sel.ArtistIndex >= 0) {
         const QModelIndex artistIndex = m_artist->index(sel.ArtistIndex, 0);
-        w.TreeView_Artist->setCurrentIndex(artistIndex);
         w.TreeView_Artist->expand(artistIndex);
-        target = sel.AlbumIndex >= 0 ? m_artist->index(sel.AlbumIndex, 0, artistIndex) : artistIndex;
+        w.TreeView_Artist->setCurrentIndex(
+            sel.AlbumIndex >= 0 ? m_artist->index(sel.AlbumIndex, 0, artistIndex) : artistIndex);
     }
-    w.TreeView_Artist->setCurrentIndex(target);
+    m_building = false;
+    browse.apply();
 }
 
 } // namespace vireo::gui
