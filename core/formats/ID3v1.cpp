@@ -1,0 +1,182 @@
+#include "ID3v1.h"
+
+#include "platform/FileAccess.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vireo {
+namespace {
+bool startsWithTag(QByteArrayView block)
+{
+    return block.size() >= 3 && block[0] == 'T' && block[1] == 'A' && block[2] == 'G';
+}
+
+// A file opened for writing, with its length; closes itself.
+struct WritableFile {
+    int fd = -1;
+    int64_t size = 0;
+    explicit WritableFile(const QString &path)
+    {
+        fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+        struct stat st;
+        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+            ::close(fd);
+            fd = -1;
+        }
+        if (fd >= 0)
+            size = st.st_size;
+    }
+    ~WritableFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool readTail(char *out) const
+    {
+        int64_t done = 0;
+        while (done < TID3v1::BlockSize) {
+            const ssize_t r = ::pread(fd, out + done, TID3v1::BlockSize - done, size - TID3v1::BlockSize + done);
+            if (r < 0 && errno == EINTR)
+                continue;
+            if (r <= 0)
+                return false;
+            done += r;
+        }
+        return true;
+    }
+    bool writeAt(const char *data, int64_t length, int64_t offset) const
+    {
+        int64_t done = 0;
+        while (done < length) {
+            const ssize_t w = ::pwrite(fd, data + done, length - done, offset + done);
+            if (w < 0 && errno == EINTR)
+                continue;
+            if (w <= 0)
+                return false;
+            done += w;
+        }
+        return true;
+    }
+};
+}
+
+QByteArray TID3v1::field(QByteArrayView bytes, int width)
+{
+    qsizetype n = std::min<qsizetype>(bytes.size(), width);
+    while (n > 0 && static_cast<unsigned char>(bytes[n - 1]) <= 32)
+        --n;
+    return bytes.first(n).toByteArray();
+}
+
+void TID3v1::Reset() { *this = TID3v1(); }
+
+uint8_t TID3v1::DecideRevision(uint8_t byte125, uint8_t byte126)
+{
+    if ((byte125 == 0 && byte126 != 0) || (byte125 == 32 && byte126 != 32))
+        return 2;
+    return 1;
+}
+
+bool TID3v1::ParseBlock(QByteArrayView block)
+{
+    Reset();
+    if (block.size() != BlockSize)
+        return false;
+    if (!startsWithTag(block))
+        return true;
+    const auto *b = reinterpret_cast<const unsigned char *>(block.data());
+    m_present = true;
+    m_revision = DecideRevision(b[125], b[126]);
+    m_title = field(block.sliced(3, 30), 30);
+    m_artist = field(block.sliced(33, 30), 30);
+    m_album = field(block.sliced(63, 30), 30);
+    m_year = field(block.sliced(93, 4), 4);
+    if (m_revision == 2) {
+        m_comment = field(block.sliced(97, 28), 28);
+        m_track = b[126];
+    } else {
+        m_comment = field(block.sliced(97, 30), 30);
+    }
+    m_genre = b[127];
+    return true;
+}
+
+QByteArray TID3v1::RenderBlock() const
+{
+    QByteArray block(BlockSize, '\0');
+    char *d = block.data();
+    std::memcpy(d, "TAG", 3);
+    auto put = [d](int offset, const QByteArray &v, int width) {
+        std::memcpy(d + offset, v.constData(), std::min<qsizetype>(v.size(), width));
+    };
+    put(3, m_title, 30);
+    put(33, m_artist, 30);
+    put(63, m_album, 30);
+    put(93, m_year, 4);
+    put(97, m_comment, 30);
+    if (m_track != 0) {
+        d[125] = 0;
+        d[126] = char(m_track);
+    }
+    d[127] = char(m_genre);
+    return block;
+}
+
+bool TID3v1::LoadTag(const QString &path)
+{
+    Reset();
+    FileReader file;
+    if (!file.open(path))
+        return false;
+    return LoadTag(file);
+}
+
+bool TID3v1::LoadTag(const FileReader &file)
+{
+    Reset();
+    if (!file.isOpen() || file.size() < BlockSize)
+        return false;
+    QByteArray block;
+    if (!file.readExact(file.size() - BlockSize, BlockSize, block))
+        return false;
+    return ParseBlock(block);
+}
+
+bool TID3v1::SaveTag(const QString &path) const
+{
+    WritableFile file(path);
+    if (file.fd < 0 || file.size < BlockSize)
+        return false;
+    char tail[BlockSize];
+    if (!file.readTail(tail))
+        return false;
+    const QByteArray block = RenderBlock();
+    if (startsWithTag(QByteArrayView(tail, BlockSize)))
+        return file.writeAt(block.constData(), BlockSize, file.size - BlockSize);
+    if (file.writeAt(block.constData(), BlockSize, file.size))
+        return true;
+    // A failed append must not leave part of a tag behind.
+    [[maybe_unused]] const int undone = ::ftruncate(file.fd, file.size);
+    return false;
+}
+
+bool TID3v1::StripTag(const QString &path) const
+{
+    WritableFile file(path);
+    if (file.fd < 0 || file.size < BlockSize)
+        return false;
+    char tail[BlockSize];
+    if (!file.readTail(tail))
+        return false;
+    if (!startsWithTag(QByteArrayView(tail, BlockSize)))
+        return true;
+    return ::ftruncate(file.fd, file.size - BlockSize) == 0;
+}
+
+} // namespace vireo

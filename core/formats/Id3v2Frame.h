@@ -1,0 +1,60 @@
+#pragma once
+// One ID3v2 frame as found in a tag (any version), the walk that finds the
+// frames of a tag, and the ID3v2.3 frame form the writer puts on disk.
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+
+#include <cstdint>
+
+namespace vireo {
+
+// A frame in ID3v2.3 form: identifier, the two flag bytes as 2.3 defines
+// them, and the body exactly as written after the 10-byte frame header
+// (for a compressed or encrypted frame that includes the 2.3 extra bytes).
+struct Id3v2Frame {
+    QByteArray id;
+    uint8_t statusFlags = 0;
+    uint8_t formatFlags = 0;
+    QByteArray body;
+};
+
+// ID3v2.3 frame format flags.
+enum : uint8_t {
+    V23Compressed = 0x80,
+    V23Encrypted = 0x40,
+    V23Grouped = 0x20,
+};
+
+// A frame as read from a tag: identifier of its own version, its content
+// with unsynchronisation undone and compression removed (when it was not
+// also encrypted), and what its flags said.
+struct Id3v2RawFrame {
+    QByteArray id;        // 3 letters for 2.2, else 4
+    int version = 3;      // major version of the tag it came from
+    uint8_t statusFlags = 0; // as stored, in the tag's own version
+    uint8_t formatFlags = 0;
+    QByteArray data;      // content (decoded where possible)
+    bool encrypted = false;   // data is still encrypted (and maybe compressed)
+    bool compressed = false;  // only meaningful when encrypted
+    uint32_t decompressedSize = 0; // from the frame when compressed
+    uint8_t encryptionMethod = 0;
+    bool grouped = false;
+    uint8_t groupId = 0;
+    bool readable() const { return !encrypted; }
+};
+
+// Walks the frames of a tag. `frames` is the tag's bytes after the 10-byte
+// header and up to the tag's end (unsynchronisation of a 2.2/2.3 tag
+// already undone, extended header still in front when extendedHeader is
+// set). Never reads outside `frames`.
+QList<Id3v2RawFrame> walkId3v2Frames(QByteArrayView frames, int majorVersion,
+                                     bool extendedHeader, bool tagUnsynchronised);
+
+// Renders a frame in ID3v2.3 form: header (plain big-endian size) and body.
+QByteArray renderId3v2Frame(const Id3v2Frame &frame);
+
+// True for an identifier of 3 (2.2) or 4 letters A-Z and digits 0-9.
+bool isValidFrameId(QByteArrayView id);
+
+} // namespace vireo
