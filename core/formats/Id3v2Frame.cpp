@@ -1,9 +1,177 @@
 #include "Id3v2Frame.h"
 
+#include "Syncsafe.h"
+
 namespace vireo {
 
-QList<Id3v2RawFrame> walkId3v2Frames(QByteArrayView, int, bool, bool) { return {}; }
-QByteArray renderId3v2Frame(const Id3v2Frame &) { return {}; }
-bool isValidFrameId(QByteArrayView) { return false; }
+bool isValidFrameId(QByteArrayView id)
+{
+    if (id.size() != 3 && id.size() != 4)
+        return false;
+    for (char c : id)
+        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
+}
+
+QByteArray renderId3v2Frame(const Id3v2Frame &frame)
+{
+    QByteArray out;
+    out.reserve(10 + frame.body.size());
+    out += frame.id.left(4);
+    out += bigEndian32Bytes(uint32_t(frame.body.size()));
+    out += char(frame.statusFlags);
+    out += char(frame.formatFlags);
+    out += frame.body;
+    return out;
+}
+
+namespace {
+
+const uchar *at(QByteArrayView v, qsizetype pos) { return reinterpret_cast<const uchar *>(v.data()) + pos; }
+
+// Zlib data of an ID3v2 frame; qUncompress wants the expected size in
+// front and grows its buffer when the hint is wrong.
+bool inflateFrame(QByteArrayView zdata, uint32_t sizeHint, QByteArray &out)
+{
+    QByteArray in = bigEndian32Bytes(sizeHint);
+    in += zdata;
+    out = qUncompress(in);
+    return !out.isEmpty() || zdata.isEmpty();
+}
+
+// Where a version 4 frame of `size` bytes at `pos` would end must be the
+// end of the frames, padding, or the header of another frame.
+bool landsWell(QByteArrayView frames, qsizetype pos, int64_t size)
+{
+    const int64_t next = int64_t(pos) + 10 + size;
+    if (next == frames.size())
+        return true;
+    if (next > frames.size())
+        return false;
+    if (frames[next] == '\0')
+        return true;
+    return next + 10 <= frames.size() && isValidFrameId(frames.sliced(next, 4));
+}
+
+qsizetype extendedHeaderLength(QByteArrayView frames, int version)
+{
+    if (frames.size() < 4)
+        return frames.size();
+    if (version == 3)
+        return qsizetype(qMin<int64_t>(int64_t(bigEndian32(at(frames, 0))) + 4, frames.size()));
+    return qsizetype(qMin<int64_t>(syncsafeValue(at(frames, 0)), frames.size()));
+}
+
+} // namespace
+
+QList<Id3v2RawFrame> walkId3v2Frames(QByteArrayView frames, int version, bool extendedHeader,
+                                     bool tagUnsynchronised)
+{
+    QList<Id3v2RawFrame> out;
+    const int headerLength = version == 2 ? 6 : 10;
+    qsizetype pos = extendedHeader && version >= 3 ? extendedHeaderLength(frames, version) : 0;
+    while (pos + headerLength <= frames.size()) {
+        const QByteArrayView id = frames.sliced(pos, version == 2 ? 3 : 4);
+        if (!isValidFrameId(id))
+            break; // padding, a footer or garbage
+        int64_t size;
+        if (version == 2) {
+            size = bigEndian24(at(frames, pos + 3));
+        } else if (version == 3) {
+            size = bigEndian32(at(frames, pos + 4));
+        } else {
+            const uchar *p = at(frames, pos + 4);
+            const int64_t plain = bigEndian32(p);
+            const int64_t safe = syncsafeValue(p);
+            if (isSyncsafe(p) && landsWell(frames, pos, safe))
+                size = safe;
+            else if (landsWell(frames, pos, plain))
+                size = plain;
+            else
+                size = isSyncsafe(p) ? safe : plain;
+        }
+        Id3v2RawFrame f;
+        f.id = id.toByteArray();
+        f.version = version;
+        if (version >= 3) {
+            f.statusFlags = uchar(frames[pos + 8]);
+            f.formatFlags = uchar(frames[pos + 9]);
+        }
+        const qsizetype bodyStart = pos + headerLength;
+        const qsizetype bodyLength = qsizetype(qMin<int64_t>(size, frames.size() - bodyStart));
+        QByteArrayView body = frames.sliced(bodyStart, bodyLength);
+        pos = bodyStart + bodyLength;
+
+        bool ok = true;
+        if (version == 3) {
+            qsizetype skip = 0;
+            if (f.formatFlags & 0x80) {
+                f.compressed = true;
+                ok = body.size() >= skip + 4;
+                if (ok)
+                    f.decompressedSize = bigEndian32(at(body, skip));
+                skip += 4;
+            }
+            if (ok && (f.formatFlags & 0x40)) {
+                f.encrypted = true;
+                ok = body.size() > skip;
+                if (ok)
+                    f.encryptionMethod = uchar(body[skip]);
+                skip += 1;
+            }
+            if (ok && (f.formatFlags & 0x20)) {
+                f.grouped = true;
+                ok = body.size() > skip;
+                if (ok)
+                    f.groupId = uchar(body[skip]);
+                skip += 1;
+            }
+            if (ok)
+                body = body.sliced(skip);
+        } else if (version == 4) {
+            qsizetype skip = 0;
+            if (f.formatFlags & 0x40) {
+                f.grouped = true;
+                ok = body.size() > skip;
+                if (ok)
+                    f.groupId = uchar(body[skip]);
+                skip += 1;
+            }
+            if (ok && (f.formatFlags & 0x04)) {
+                f.encrypted = true;
+                ok = body.size() > skip;
+                if (ok)
+                    f.encryptionMethod = uchar(body[skip]);
+                skip += 1;
+            }
+            if (ok && (f.formatFlags & 0x01)) {
+                ok = body.size() >= skip + 4;
+                if (ok)
+                    f.decompressedSize = syncsafeValue(at(body, skip));
+                skip += 4;
+            }
+            f.compressed = f.formatFlags & 0x08;
+            if (ok)
+                body = body.sliced(skip);
+        }
+        if (!ok)
+            continue; // flag bytes missing: nothing usable in this frame
+
+        QByteArray data = body.toByteArray();
+        if (version == 4 && ((f.formatFlags & 0x02) || tagUnsynchronised))
+            data = removeUnsynchronisation(data);
+        if (f.compressed && !f.encrypted) {
+            QByteArray plain;
+            if (!inflateFrame(data, f.decompressedSize, plain))
+                continue; // broken compressed data cannot be read nor carried
+            data = plain;
+            f.compressed = false;
+        }
+        f.data = data;
+        out.append(f);
+    }
+    return out;
+}
 
 } // namespace vireo

@@ -2,16 +2,12 @@
 // Unicode texts of a track's ID3v1 values, read up to their first zero byte.
 #include "library/TrackRecord.h"
 
-#include "platform/CodePage.h"
-
 namespace vireo::views {
 
-template <typename Field>
-QString v1FieldText(const Field &field)
+template <int N>
+QString v1FieldText(const FixedText<N> &field)
 {
-    const QByteArrayView bytes(field);
-    const qsizetype zero = bytes.indexOf('\0');
-    return fromTagCodePage(zero < 0 ? bytes : bytes.first(zero));
+    return field.text();
 }
 
 } // namespace vireo::views

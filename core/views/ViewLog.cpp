@@ -1,10 +1,12 @@
 #include "ViewLog.h"
 
+#include "library/EventLog.h"
+
 namespace vireo::views {
 
 void viewLog(const QString &text)
 {
-    Q_UNUSED(text); // the event log is attached when it lands
+    WriteLog(text);
 }
 
 } // namespace vireo::views

@@ -1,0 +1,303 @@
+// Writing the fields of TID3v2 as an ID3v2.3 tag, in place or through a
+// copy of the file, and removing a tag.
+#include "ID3v2.h"
+
+#include "Id3v2Text.h"
+#include "Syncsafe.h"
+#include "platform/FileAccess.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vireo {
+
+int64_t id3v2WholeTagLength(const QByteArray &header, int64_t fileSize);
+
+namespace {
+
+constexpr int64_t kRewritePaddedLength = 4096;
+constexpr int64_t kCopyChunk = 1 << 20;
+
+QString errnoText(const QString &path, int e)
+{
+    return path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(e));
+}
+
+uint8_t writtenCode(uint16_t encoding)
+{
+    return encoding <= 3 ? uint8_t(encoding) : 0;
+}
+
+QByteArray textFrameBody(const QString &text, uint8_t code)
+{
+    QByteArray b(1, char(code));
+    b += encodeId3v2String(text, code, true);
+    b += id3v2Terminator(code);
+    return b;
+}
+
+QByteArray commentBody(const QString &text, uint8_t code)
+{
+    QByteArray b(1, char(code));
+    b += "eng";
+    b += id3v2Terminator(code);
+    b += encodeId3v2String(text, code, true);
+    b += id3v2Terminator(code);
+    return b;
+}
+
+// URLs are ISO-8859-1 in every ID3v2 version; characters outside it are
+// percent-encoded as UTF-8 so that the address still works.
+QByteArray urlBody(const QString &url, uint8_t code)
+{
+    QByteArray b(1, char(code));
+    b += id3v2Terminator(code);
+    for (QChar c : url) {
+        if (c.unicode() < 0x80)
+            b += char(c.unicode());
+        else
+            b += QUrl::toPercentEncoding(QString(c));
+    }
+    return b;
+}
+
+QByteArray pictureBody(const TagPicInfo &pic, const QByteArray &image, uint8_t code)
+{
+    QByteArray b(1, char(code));
+    b += pic.MimeType.toLatin1();
+    b += '\0';
+    b += char(3);
+    b += encodeId3v2String(pic.Description, code, true);
+    b += id3v2Terminator(code);
+    b += image;
+    return b;
+}
+
+bool writeAll(int fd, const char *data, int64_t length)
+{
+    int64_t done = 0;
+    while (done < length) {
+        const ssize_t w = ::write(fd, data + done, size_t(length - done));
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0) {
+            if (w == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += w;
+    }
+    return true;
+}
+
+// Gives the owner write permission when the file lacks it (the read-only
+// attribute of other systems); false when the file is not a regular file.
+bool makeWritable(const QString &path, QString *error)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st;
+    if (::stat(native.constData(), &st) != 0) {
+        *error = errnoText(path, errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *error = path + QStringLiteral(": not a regular file");
+        return false;
+    }
+    if (!(st.st_mode & S_IWUSR) && ::chmod(native.constData(), (st.st_mode & 07777) | S_IWUSR) != 0) {
+        *error = errnoText(path, errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool TID3v2::SaveTag(const QString &path)
+{
+    m_lastError = TagWriteError::None;
+    m_lastErrorText.clear();
+
+    TagInfo info;
+    info.Header = QByteArray(10, '\0');
+    {
+        FileReader reader;
+        if (reader.open(path)) {
+            info.FileSize = reader.size();
+            QByteArray h;
+            if (reader.readExact(0, 10, h))
+                info.Header = h;
+        }
+    }
+
+    info.TextEncoding = writtenCode(m_textEncoding);
+    const uint8_t code = info.TextEncoding;
+    QString track;
+    if (m_trackNumber != 0) {
+        track = QString::number(m_trackNumber);
+        // Keep the total of "3/12" that the number field cannot hold.
+        const qsizetype slash = m_trackText.indexOf(u'/');
+        if (slash >= 0) {
+            const QString total = m_trackText.mid(slash + 1).trimmed();
+            bool ok = false;
+            total.toUInt(&ok);
+            if (ok)
+                track += u'/' + total;
+        }
+    }
+    info.FrameText[SlotTitle - 1] = m_title;
+    info.FrameText[SlotArtist - 1] = m_artist;
+    info.FrameText[SlotAlbum - 1] = m_album;
+    info.FrameText[SlotTrack - 1] = track;
+    info.FrameText[SlotYear - 1] = m_year;
+    info.FrameText[SlotGenre - 1] = m_genre;
+    info.FrameText[SlotComment - 1] = m_comment;
+    info.FrameText[SlotComposer - 1] = m_composer;
+    info.FrameText[SlotEncodedBy - 1] = m_encodedBy;
+    info.FrameText[SlotCopyright - 1] = m_copyright;
+    info.FrameText[SlotLanguage - 1] = m_language;
+    info.FrameText[SlotUrl - 1] = m_url;
+    info.FrameText[SlotOriginalArtist - 1] = m_originalArtist;
+    info.FrameText[SlotSize - 1] = m_sizeText;
+
+    QByteArray image;
+    if (!m_picture.MimeType.isEmpty()) {
+        if (!m_picture.SourceFile.isEmpty()) {
+            errno = 0;
+            if (!readWholeFile(m_picture.SourceFile, image))
+                return fail(TagWriteError::PictureUnreadable,
+                            errnoText(m_picture.SourceFile, errno ? errno : EIO));
+        } else {
+            image = m_picture.ImageData;
+        }
+    }
+
+    QByteArray frames;
+    static const int order[] = {SlotTitle, SlotArtist, SlotAlbum, SlotTrack, SlotYear, SlotGenre,
+                                SlotComment, SlotComposer, SlotEncodedBy, SlotCopyright, SlotLanguage,
+                                SlotUrl, SlotOriginalArtist, SlotSize};
+    for (int slot : order) {
+        const QString &text = info.FrameText[slot - 1];
+        if (text.isEmpty())
+            continue;
+        Id3v2Frame f;
+        f.id = id3v2SlotId(slot, 3);
+        f.body = slot == SlotComment ? commentBody(text, code)
+               : slot == SlotUrl     ? urlBody(text, code)
+                                     : textFrameBody(text, code);
+        frames += renderId3v2Frame(f);
+    }
+    if (!m_picture.MimeType.isEmpty())
+        frames += renderId3v2Frame({QByteArray("APIC"), 0, 0, pictureBody(m_picture, image, code)});
+    for (const Id3v2Frame &f : m_otherFrames)
+        frames += renderId3v2Frame(f);
+
+    const int64_t b = int64_t(frames.size()) + 10;
+    const bool hasTag = info.Header.startsWith("ID3");
+    const int64_t oldLength = id3v2WholeTagLength(info.Header, info.FileSize);
+    info.NeedsRewrite = !hasTag || oldLength < b || oldLength > kRewritePaddedLength;
+    info.PaddingSize = info.NeedsRewrite ? kRewritePaddedLength - b : oldLength - b;
+    const int64_t padding = qMax<int64_t>(0, info.PaddingSize);
+    const int64_t tagLength = b + padding;
+    if (tagLength - 10 >= (int64_t(1) << 28))
+        return fail(TagWriteError::FileError, path + QStringLiteral(": tag too large"));
+
+    QByteArray tag;
+    tag.reserve(tagLength);
+    tag += "ID3";
+    tag += char(3);
+    tag += char(0);
+    tag += char(0);
+    tag += syncsafeBytes(uint32_t(tagLength - 10));
+    tag += frames;
+    tag += QByteArray(padding, '\0');
+
+    if (!info.NeedsRewrite)
+        return writeInPlace(path, tag);
+    return writeThroughCopy(path, &tag, hasTag ? oldLength : 0);
+}
+
+bool TID3v2::StripTag(const QString &path)
+{
+    m_lastError = TagWriteError::None;
+    m_lastErrorText.clear();
+    return writeThroughCopy(path, nullptr, 0);
+}
+
+bool TID3v2::writeInPlace(const QString &path, const QByteArray &tag)
+{
+    QString error;
+    if (!makeWritable(path, &error))
+        return fail(TagWriteError::FileError, error);
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fail(TagWriteError::FileError, errnoText(path, errno));
+    const bool ok = writeAll(fd, tag.constData(), tag.size()) && ::fsync(fd) == 0;
+    const int e = errno;
+    if (::close(fd) != 0 || !ok)
+        return fail(TagWriteError::FileError, errnoText(path, ok ? errno : e));
+    return true;
+}
+
+// Writes the new tag (none for a strip) and the file's content after its
+// old tag into path + "~", then puts that copy in the file's place in one
+// rename. The original is never deleted first.
+bool TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag, int64_t)
+{
+    QString error;
+    if (!makeWritable(path, &error))
+        return fail(TagWriteError::FileError, error);
+    // Write beside the real file when path is a symbolic link, so the link stays a link.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
+
+    FileReader source;
+    QByteArray header;
+    if (!source.open(target) || !source.readExact(0, 10, header))
+        return fail(TagWriteError::FileError, target + QStringLiteral(": cannot read the file"));
+    const bool hasTag = header.startsWith("ID3");
+    if (!tag && !hasTag)
+        return fail(TagWriteError::FileError, target + QStringLiteral(": no ID3v2 tag"));
+    const int64_t from = hasTag ? id3v2WholeTagLength(header, source.size()) : 0;
+
+    const QString tmpPath = target + u'~';
+    const QByteArray tmpNative = QFile::encodeName(tmpPath);
+    const int fd = ::open(tmpNative.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return fail(TagWriteError::FileError, errnoText(tmpPath, errno));
+    auto abandon = [&](const QString &message) {
+        ::close(fd);
+        ::unlink(tmpNative.constData());
+        return fail(TagWriteError::FileError, message);
+    };
+    if (tag && !writeAll(fd, tag->constData(), tag->size()))
+        return abandon(errnoText(tmpPath, errno));
+    for (int64_t pos = from; pos < source.size();) {
+        const QByteArray chunk = source.readAt(pos, qMin(kCopyChunk, source.size() - pos));
+        if (chunk.isEmpty())
+            return abandon(target + QStringLiteral(": read error"));
+        if (!writeAll(fd, chunk.constData(), chunk.size()))
+            return abandon(errnoText(tmpPath, errno));
+        pos += chunk.size();
+    }
+    source.close();
+    if (::close(fd) != 0) {
+        const int e = errno;
+        ::unlink(tmpNative.constData());
+        return fail(TagWriteError::FileError, errnoText(tmpPath, e));
+    }
+    const Result r = replaceFileWith(tmpPath, target);
+    if (!r.ok())
+        return fail(TagWriteError::FileError, r.message());
+    return true;
+}
+
+} // namespace vireo

@@ -1,0 +1,307 @@
+#include "CacheText.h"
+
+#include <cstdio>
+
+namespace vireo::cachetext {
+namespace {
+
+inline unsigned code(char c) { return static_cast<unsigned char>(c); }
+inline unsigned code(QChar c) { return c.unicode(); }
+
+template <typename Ch> bool needsQuotes(const Ch *p, const Ch *end, bool lineSeparator)
+{
+    for (; p != end; ++p) {
+        const unsigned c = code(*p);
+        if ((c >= 1 && c <= 32) || c == '"' || c == ',' || (lineSeparator && c == 0x2028))
+            return true;
+    }
+    return false;
+}
+
+template <typename Ch, typename Str> void appendFieldT(Str &row, const Ch *p, qsizetype n, bool lineSeparator)
+{
+    const Ch *end = p;
+    while (end != p + n && code(*end) != 0)
+        ++end;
+    if (!needsQuotes(p, end, lineSeparator)) {
+        row.append(p, end - p);
+        return;
+    }
+    row.append(Ch(u'"'));
+    for (const Ch *q = p; q != end; ++q) {
+        if (code(*q) == '"')
+            row.append(Ch(u'"'));
+        row.append(*q);
+    }
+    row.append(Ch(u'"'));
+}
+
+// The row scanner shared by both texts.
+template <typename Ch, typename Str> class Scanner {
+public:
+    Scanner(const Ch *&p, const Ch *end, bool ls) : m_p(p), m_end(end), m_ls(ls) {}
+
+    bool atEnd(const Ch *q) const { return q == m_end || code(*q) == 0; }
+    bool isBreak(const Ch *q) const
+    {
+        const unsigned c = code(*q);
+        return c == '\r' || c == '\n' || (m_ls && c == 0x2028);
+    }
+    bool atLineEnd(const Ch *q) const { return atEnd(q) || isBreak(q); }
+    bool isBlank(const Ch *q) const
+    {
+        const unsigned c = code(*q);
+        return c >= 1 && c <= 32 && !isBreak(q);
+    }
+    void skipBlanks(const Ch *&q) const
+    {
+        while (!atEnd(q) && isBlank(q))
+            ++q;
+    }
+
+    // A quoted field starting at q (on the quote). Runs across line breaks;
+    // when the closing quote never comes, the field ends with its line.
+    Str quoted(const Ch *&q) const
+    {
+        const Ch *start = q + 1;
+        Str out;
+        const Ch *r = start;
+        for (;;) {
+            if (atEnd(r)) {
+                // Unterminated: the old line rule takes the rest of the line.
+                const Ch *e = start;
+                while (!atLineEnd(e))
+                    ++e;
+                out = Str();
+                out.append(start, e - start);
+                q = e;
+                return out;
+            }
+            if (code(*r) == '"') {
+                if (!atEnd(r + 1) && code(r[1]) == '"') {
+                    out.append(start, r + 1 - start);
+                    r += 2;
+                    start = r;
+                    continue;
+                }
+                out.append(start, r - start);
+                q = r + 1;
+                return out;
+            }
+            ++r;
+        }
+    }
+
+    bool next(QList<Str> &fields, const Ch *&lineStart, const Ch *&lineEnd)
+    {
+        fields.clear();
+        const Ch *q = m_p;
+        if (atEnd(q))
+            return false;
+        lineStart = q;
+        skipBlanks(q);
+        while (!atLineEnd(q)) {
+            if (code(*q) == '"') {
+                fields.append(quoted(q));
+            } else {
+                const Ch *s = q;
+                while (!atLineEnd(q) && code(*q) > 32 && code(*q) != ',')
+                    ++q;
+                Str f;
+                f.append(s, q - s);
+                fields.append(f);
+            }
+            skipBlanks(q);
+            if (!atLineEnd(q) && code(*q) == ',') {
+                if (atLineEnd(q + 1))
+                    fields.append(Str());
+                ++q;
+                skipBlanks(q);
+            }
+        }
+        lineEnd = q;
+        if (!atEnd(q)) {
+            if (code(*q) == '\r' && q + 1 != m_end && code(q[1]) == '\n')
+                q += 2;
+            else
+                ++q;
+        }
+        m_p = q;
+        return true;
+    }
+
+private:
+    const Ch *&m_p;
+    const Ch *m_end;
+    bool m_ls;
+};
+
+bool leapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+int daysIn(int y, int m)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && leapYear(y) ? 29 : days[m - 1];
+}
+
+template <typename Ch> std::optional<int32_t> parseDateT(const Ch *p, const Ch *end)
+{
+    int v[6] = {0, 0, 0, 0, 0, 0};
+    const char seps[] = {'/', '/', ' ', ':', ':'};
+    auto skipSpaces = [&] { while (p != end && code(*p) == ' ') ++p; };
+    skipSpaces();
+    int parts = 0;
+    for (; parts < 6; ++parts) {
+        if (parts > 0) {
+            if (p == end)
+                break;
+            if (parts == 3) {
+                if (code(*p) != ' ')
+                    return std::nullopt;
+                skipSpaces();
+            } else if (code(*p) == unsigned(seps[parts - 1])) {
+                ++p;
+            } else {
+                return std::nullopt;
+            }
+        }
+        int digits = 0;
+        long n = 0;
+        while (p != end && code(*p) >= '0' && code(*p) <= '9' && digits < 9) {
+            n = n * 10 + (code(*p) - '0');
+            ++p;
+            ++digits;
+        }
+        if (digits == 0)
+            return std::nullopt;
+        v[parts] = int(n);
+    }
+    skipSpaces();
+    // A date alone (midnight), a date with hours and minutes, or all six parts.
+    if (p != end || (parts != 3 && parts != 5 && parts != 6))
+        return std::nullopt;
+    const int y = v[0], mo = v[1], d = v[2], h = v[3], mi = v[4], s = v[5];
+    if (y < 1 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > daysIn(y, mo) || h > 23 || mi > 59 || s > 59)
+        return std::nullopt;
+    if (y < 1980 || y > 2107)
+        return 0;
+    const uint32_t date = (uint32_t(y - 1980) << 9) | (uint32_t(mo) << 5) | uint32_t(d);
+    const uint32_t time = (uint32_t(h) << 11) | (uint32_t(mi) << 5) | uint32_t(s / 2);
+    return static_cast<int32_t>((date << 16) | time);
+}
+
+} // namespace
+
+void appendField(QByteArray &row, QByteArrayView field)
+{
+    appendFieldT<char, QByteArray>(row, field.data(), field.size(), false);
+}
+
+void appendField(QString &row, QStringView field)
+{
+    appendFieldT<QChar, QString>(row, field.data(), field.size(), true);
+}
+
+QByteArray joinFields(const QList<QByteArray> &fields)
+{
+    QByteArray row;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i)
+            row.append(',');
+        appendField(row, fields[i]);
+    }
+    return row;
+}
+
+QString joinFields(const QStringList &fields)
+{
+    QString row;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i)
+            row.append(u',');
+        appendField(row, fields[i]);
+    }
+    return row;
+}
+
+bool ByteRows::next(QList<QByteArray> &fields, QByteArrayView &line)
+{
+    const char *s = nullptr, *e = nullptr;
+    Scanner<char, QByteArray> sc(m_p, m_end, false);
+    if (!sc.next(fields, s, e))
+        return false;
+    line = QByteArrayView(s, e - s);
+    return true;
+}
+
+bool TextRows::next(QStringList &fields, QStringView &line)
+{
+    const QChar *p = reinterpret_cast<const QChar *>(m_p);
+    const QChar *end = reinterpret_cast<const QChar *>(m_end);
+    const QChar *s = nullptr, *e = nullptr;
+    Scanner<QChar, QString> sc(p, end, m_ls);
+    const bool ok = sc.next(fields, s, e);
+    m_p = reinterpret_cast<const char16_t *>(p);
+    if (!ok)
+        return false;
+    line = QStringView(s, e - s);
+    return true;
+}
+
+QStringList splitFields(QStringView line)
+{
+    QStringList fields;
+    QStringView raw;
+    TextRows rows(line, true);
+    rows.next(fields, raw);
+    return fields;
+}
+
+QStringList splitLines(QStringView text, bool lineSeparator)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    for (; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == 0)
+            break;
+        if (c == u'\r' || c == u'\n' || (lineSeparator && c == 0x2028)) {
+            lines.append(text.mid(start, i - start).toString());
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (i > start)
+        lines.append(text.mid(start, i - start).toString());
+    return lines;
+}
+
+std::optional<QString> formatDosDate(int32_t dosDate)
+{
+    const uint32_t v = static_cast<uint32_t>(dosDate);
+    const int y = int(v >> 25) + 1980;
+    const int mo = int((v >> 21) & 15);
+    const int d = int((v >> 16) & 31);
+    const int h = int((v >> 11) & 31);
+    const int mi = int((v >> 5) & 63);
+    const int s = int(v & 31) * 2;
+    if (mo < 1 || mo > 12 || d < 1 || d > daysIn(y, mo) || h > 23 || mi > 59 || s > 59)
+        return std::nullopt;
+    char buf[24];
+    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d:%02d", y, mo, d, h, mi, s);
+    return QString::fromLatin1(buf);
+}
+
+std::optional<int32_t> parseDosDate(QStringView text)
+{
+    return parseDateT<QChar>(text.data(), text.data() + text.size());
+}
+
+std::optional<int32_t> parseDosDate(QByteArrayView text)
+{
+    return parseDateT<char>(text.data(), text.data() + text.size());
+}
+
+} // namespace vireo::cachetext
