@@ -129,15 +129,17 @@ std::optional<LibraryTrees> BuildTrees(const TrackSource &library, const TreeBui
         if (!isTrackVisible(*t, cacheOnly, options.ShowNoExistMP3Data))
             continue;
         const bool inCompilation = t->CompilationIndex != -1;
-        const QString artistKey = inCompilation
-            ? kCompilationKeyPrefix + QString::number(t->CompilationIndex)
-            : t->PreferredArtist(pref);
-        const QString artistFold = foldKey(artistKey);
+        const QString artistFold = inCompilation
+            ? foldKey(kCompilationKeyPrefix + QString::number(t->CompilationIndex))
+            : index.artistKey(i);
         if (artistsDone.contains(artistFold))
             continue;
         if (hidden.hides(v1GenreName(*t)))
             continue;
         artistsDone.insert(artistFold);
+        const QString artistKey = inCompilation
+            ? kCompilationKeyPrefix + QString::number(t->CompilationIndex)
+            : t->PreferredArtist(pref);
 
         const QString folder = extractFileDir(t->FileName);
         size_t nodePos = 0;
@@ -167,10 +169,10 @@ std::optional<LibraryTrees> BuildTrees(const TrackSource &library, const TreeBui
     return trees;
 }
 
-void sortTreeNodes(std::vector<TreeNode> &nodes)
+namespace {
+void sortLevels(std::vector<TreeNode> &nodes, const QCollator &collator)
 {
     if (nodes.size() > 1) {
-        const QCollator collator = viewCollator();
         std::vector<QCollatorSortKey> keys;
         keys.reserve(nodes.size());
         for (const TreeNode &node : nodes)
@@ -186,7 +188,13 @@ void sortTreeNodes(std::vector<TreeNode> &nodes)
         nodes = std::move(sorted);
     }
     for (TreeNode &node : nodes)
-        sortTreeNodes(node.Children);
+        sortLevels(node.Children, collator);
+}
+} // namespace
+
+void sortTreeNodes(std::vector<TreeNode> &nodes)
+{
+    sortLevels(nodes, viewCollator());
 }
 
 void sortArtistTree(std::vector<TreeNode> &artistTree)

@@ -1,0 +1,272 @@
+#include "LibraryTestUtil.h"
+
+#include "library/LibraryScan.h"
+#include "library/LibraryStore.h"
+#include "platform/FileAccess.h"
+#include "platform/Paths.h"
+
+#include <QDir>
+#include <QSet>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace vireo;
+using namespace vireo::test;
+
+namespace {
+
+// Counts what a window would show and cancels after a number of files.
+class RecordingHost : public ScanHost {
+public:
+    qsizetype cancelAfter = -1;
+    qsizetype foldersShown = 0, filesShown = 0, events = 0, rebuilds = 0, cleared = 0;
+    QStringList messages;
+    QString countText;
+    void processEvents() override { ++events; }
+    void showFolder(const QString &) override { ++foldersShown; }
+    void showFile(const QString &) override { ++filesShown; }
+    bool cancelRequested() override { return cancelAfter >= 0 && filesShown >= cancelAfter; }
+    void rebuildViews(bool, const ScanOutcome &) override { ++rebuilds; }
+    void showTrackCount(const QString &t) override { countText = t; }
+    void libraryCleared() override { ++cleared; }
+    void showMessage(const QString &t) override { messages.append(t); }
+};
+
+class Scan : public ::testing::Test {
+protected:
+    QString music() const { return home.file(QStringLiteral("music")); }
+    QString add(const QString &rel, const QByteArray &title, time_t mtime = 1600000000)
+    {
+        V1Fields f;
+        f.title = title;
+        f.artist = "Artist";
+        const QString path = music() + u'/' + rel;
+        writeFile(path, mp3File(id3v23Tag({{"TIT2", QString::fromUtf8(title)}}), id3v1Block(f)));
+        setFileTime(path, mtime);
+        return path;
+    }
+    // One run of the program: a store made, caches loaded, a scan, caches written.
+    ScanOutcome run(RecordingHost &host, bool startingUp = false, bool cacheOnly = false)
+    {
+        TID3TagUseful store(programPath(u""));
+        store.LoadCaches();
+        store.CacheOnly = cacheOnly;
+        ScanOutcome out;
+        EXPECT_TRUE(OpenDefaultFolder(store, music(), startingUp, host, &out));
+        trackTitles.clear();
+        for (qsizetype i = 0; i < store.TrackCount(); ++i)
+            trackTitles.insert(store.TrackAt(i)->V1.Title.text());
+        return out;
+    }
+    void clearLog()
+    {
+        eventLog().close();
+        QFile::remove(eventLog().unicodeLogPath());
+    }
+
+    TempProgramFolder home;
+    LogOn log;
+    QSet<QString> trackTitles;
+};
+
+TEST_F(Scan, SecondStartWithValidCachesOpensNoMusicFile)
+{
+    add(QStringLiteral("a/1.mp3"), "one");
+    add(QStringLiteral("a/b/2.MP3"), "two");
+    add(QStringLiteral("日本/3.Mp3"), "three");
+    add(QStringLiteral(".mp3"), "dot");
+    writeFile(music() + QStringLiteral("/a/cover.jpg"), "jpg");
+    writeFile(music() + QStringLiteral("/a/notes.mp3.txt"), "txt");
+
+    RecordingHost first;
+    const uint64_t opens0 = FileReader::openCount();
+    ScanOutcome out = run(first);
+    EXPECT_EQ(out.Files.size(), 4);
+    EXPECT_EQ(out.ReadFromTags, 4);
+    EXPECT_EQ(FileReader::openCount() - opens0, 8u); // both tags of each file
+    EXPECT_EQ(first.countText, QStringLiteral("MP3ファイル数：4"));
+    EXPECT_EQ(first.rebuilds, 1);
+    EXPECT_EQ(first.events, 4); // once per folder: music, a, a/b, 日本
+
+    RecordingHost second;
+    const uint64_t opens1 = FileReader::openCount();
+    out = run(second);
+    EXPECT_EQ(FileReader::openCount(), opens1);
+    EXPECT_EQ(out.ReadFromTags, 0);
+    EXPECT_EQ(out.FromLibrary, 4);
+    EXPECT_EQ(trackTitles, (QSet<QString>{"one", "two", "three", "dot"}));
+}
+
+TEST_F(Scan, ChangedDateRereadsExactlyThatFile)
+{
+    add(QStringLiteral("1.mp3"), "one");
+    const QString two = add(QStringLiteral("2.mp3"), "two");
+    RecordingHost h;
+    run(h);
+    add(QStringLiteral("2.mp3"), "two again", 1600000100);
+    clearLog();
+    RecordingHost again;
+    ScanOutcome out = run(again);
+    EXPECT_EQ(out.ReadFromTags, 1);
+    EXPECT_EQ(trackTitles, (QSet<QString>{"one", "two again"}));
+    const QStringList log = logMessages();
+    const qsizetype at = log.indexOf(QStringLiteral("ファイルの更新日付がキャッシュと異なる"));
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(log.value(at + 1), QStringLiteral("新規読み込み：") + two);
+    EXPECT_EQ(log.filter(QStringLiteral("新規読み込み：")).size(), 1);
+    EXPECT_EQ(log.count(QStringLiteral("ファイルの更新日付がキャッシュと異なる")), 1);
+}
+
+TEST_F(Scan, LogLinesOfOneScan)
+{
+    add(QStringLiteral("1.mp3"), "one");
+    clearLog();
+    RecordingHost h;
+    run(h);
+    const QStringList expected = {
+        QStringLiteral("コンピレーションファイルは存在しない"),
+        QStringLiteral("キャッシュ読み込み処理開始"),
+        QStringLiteral("キャッシュ読み込み処理終了"),
+        QStringLiteral("MP3データ読み込み開始"),
+        music(),
+        QStringLiteral("MP3ファイル読み込み処理開始"),
+        QStringLiteral("キャッシュのみ読み込み設定ＯＦＦ"),
+        QStringLiteral("検索パス：") + music() + u'/',
+        QStringLiteral("検出したMP3ファイル数：1ファイル"),
+        QStringLiteral("新規読み込み：") + music() + QStringLiteral("/1.mp3"),
+        QStringLiteral("MP3ファイル数：MP3ファイル数：1"),
+        QStringLiteral("MP3ファイル読み込みワーク解放"),
+        QStringLiteral("MP3データ読み込み終了"),
+    };
+    EXPECT_EQ(logMessages().mid(0, expected.size()), expected);
+}
+
+TEST_F(Scan, CancelledSearchKeepsTheRestFromTheCaches)
+{
+    for (int i = 0; i < 6; ++i)
+        add(QStringLiteral("d%1/x.mp3").arg(i), QByteArray("t") + QByteArray::number(i));
+    RecordingHost h;
+    run(h);
+    RecordingHost cancel;
+    cancel.cancelAfter = 2;
+    ScanOutcome out = run(cancel);
+    EXPECT_TRUE(out.Cancelled);
+    EXPECT_EQ(out.Files.size(), 2);
+    EXPECT_EQ(trackTitles.size(), 6); // the others stay as the caches held them
+    RecordingHost last;
+    run(last);
+    EXPECT_EQ(trackTitles.size(), 6);
+}
+
+TEST_F(Scan, TrustingTheCachesAtStartSearchesNothing)
+{
+    add(QStringLiteral("1.mp3"), "one");
+    RecordingHost h;
+    run(h);
+    add(QStringLiteral("2.mp3"), "two");
+    clearLog();
+    RecordingHost start;
+    ScanOutcome out = run(start, true, true);
+    EXPECT_FALSE(out.Searched);
+    EXPECT_EQ(trackTitles, QSet<QString>{"one"});
+    EXPECT_EQ(start.countText, QStringLiteral("MP3ファイル数：1"));
+    const QString log = logMessages().join(u'\n');
+    EXPECT_FALSE(log.contains(QStringLiteral("キャッシュのみ読み込み設定ＯＦＦ")));
+    EXPECT_FALSE(log.contains(QStringLiteral("検索パス：")));
+    // A scan the user asks for searches anyway.
+    RecordingHost user;
+    out = run(user, false, true);
+    EXPECT_TRUE(out.Searched);
+    EXPECT_EQ(trackTitles, (QSet<QString>{"one", "two"}));
+}
+
+TEST_F(Scan, RebuildEmptiesTheLibraryFirst)
+{
+    add(QStringLiteral("1.mp3"), "one");
+    TID3TagUseful store(programPath(u""));
+    store.setSaveCachesOnDestroy(false);
+    store.Tracks().Add(std::make_unique<TID3ListItem>(QStringLiteral("/gone.mp3"), 1));
+    RecordingHost h;
+    ScanOutcome out;
+    ASSERT_TRUE(RebuildCache(store, music(), h, &out));
+    EXPECT_EQ(h.cleared, 1);
+    EXPECT_EQ(store.TrackCount(), 1);
+    EXPECT_EQ(out.ReadFromTags, 1);
+    EXPECT_EQ(store.Tracks().RetiredCount(), 0);
+}
+
+TEST_F(Scan, EmptyMusicFolderSettingShowsTheMessage)
+{
+    TID3TagUseful store(programPath(u""));
+    store.setSaveCachesOnDestroy(false);
+    RecordingHost h;
+    EXPECT_FALSE(OpenDefaultFolder(store, QString(), false, h));
+    EXPECT_EQ(h.messages, QStringList{NoMusicFolderMessage()});
+}
+
+TEST_F(Scan, FolderScanCountsFoundFiles)
+{
+    add(QStringLiteral("x/1.mp3"), "one");
+    add(QStringLiteral("y/2.mp3"), "two");
+    TID3TagUseful store(programPath(u""));
+    store.setSaveCachesOnDestroy(false);
+    RecordingHost h;
+    ScanFolder(store, music() + QStringLiteral("/x"), false, h);
+    ScanFolder(store, music() + QStringLiteral("/y/"), false, h);
+    EXPECT_EQ(h.countText, QStringLiteral("MP3ファイル数：1"));
+    EXPECT_EQ(store.TrackCount(), 2);
+    EXPECT_EQ(store.TrackAt(1)->FileName, music() + QStringLiteral("/y/2.mp3"));
+}
+
+class Search : public Scan {};
+
+TEST_F(Search, SymbolicLinkLoopsEnd)
+{
+    add(QStringLiteral("a/1.mp3"), "one");
+    add(QStringLiteral("b/2.mp3"), "two");
+    ASSERT_EQ(::symlink("..", QFile::encodeName(music() + QStringLiteral("/a/up")).constData()), 0);
+    ASSERT_EQ(::symlink(".", QFile::encodeName(music() + QStringLiteral("/b/self")).constData()), 0);
+    ASSERT_EQ(::symlink(QFile::encodeName(music() + QStringLiteral("/b")).constData(),
+                        QFile::encodeName(music() + QStringLiteral("/a/to-b")).constData()), 0);
+    ASSERT_EQ(::symlink("nowhere.mp3", QFile::encodeName(music() + QStringLiteral("/dangling.mp3")).constData()), 0);
+    ASSERT_EQ(::symlink("a/1.mp3", QFile::encodeName(music() + QStringLiteral("/link.mp3")).constData()), 0);
+    const SearchResult r = FindFiles(music(), u".mp3");
+    QStringList names;
+    for (const FoundFile &f : r.Files)
+        names.append(f.Path.mid(music().size() + 1));
+    names.sort();
+    // Each folder once (b either directly or through the link); the linked file is a file.
+    EXPECT_EQ(names.size(), 3) << names.join(u' ').toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral("a/1.mp3")));
+    EXPECT_TRUE(names.contains(QStringLiteral("link.mp3")));
+}
+
+TEST_F(Search, NamesThatAreNotUtf8AreSkippedWithALogLine)
+{
+    add(QStringLiteral("ok.mp3"), "ok");
+    const QByteArray dir = QFile::encodeName(music());
+    const QByteArray bad = dir + "/bad\xff.mp3";
+    FILE *f = std::fopen(bad.constData(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    ASSERT_EQ(::mkdir((dir + "/\x82\xa0").constData(), 0755), 0);
+    clearLog();
+    const SearchResult r = FindFiles(music(), u".MP3");
+    ASSERT_EQ(r.Files.size(), 1);
+    EXPECT_TRUE(r.Files[0].Path.endsWith(QStringLiteral("/ok.mp3")));
+    EXPECT_EQ(logMessages().filter(QStringLiteral("UTF-8")).size(), 2);
+}
+
+TEST_F(Search, DatesAndSizesOfFoundFiles)
+{
+    const QString p = add(QStringLiteral("1.mp3"), "one", 1600000000);
+    const SearchResult r = FindFiles(music() + u'/', u".MP3");
+    ASSERT_EQ(r.Files.size(), 1);
+    EXPECT_EQ(r.Files[0].Path, p);
+    EXPECT_EQ(r.Files[0].Date, packDosDateTime(1600000000));
+    EXPECT_EQ(r.Files[0].Size, QFileInfo(p).size());
+    EXPECT_TRUE(FindFiles(home.file(QStringLiteral("none")), u".MP3").Files.isEmpty());
+}
+
+} // namespace
