@@ -2,6 +2,7 @@
 
 #include "CommaText.h"
 #include "SettingsCatalogue.h"
+#include "SettingsTexts.h"
 #include "library/EventLog.h"
 #include "platform/Paths.h"
 
@@ -55,7 +56,7 @@ struct Writer {
 void loadSettings(TRegManager &store, MainWindowSettings &s, const std::function<void()> &loadCaches)
 {
     store.IniFileName = programPath(u".ini");
-    WriteLog(u"パラメタの読み込み開始");
+    WriteLog(settingstexts::kLoadStart);
     Reader r{store};
 
     s.top = r.integer(u"MainForm_Top");
@@ -128,12 +129,12 @@ void loadSettings(TRegManager &store, MainWindowSettings &s, const std::function
     s.skin = r.text(u"Skin");
     s.hideMissingTracks = r.boolean(u"ShowNoExistMP3Data");
 
-    WriteLog(u"パラメタの読み込み終了");
+    WriteLog(settingstexts::kLoadEnd);
 }
 
 Result saveSettings(TRegManager &store, const MainWindowSettings &s)
 {
-    WriteLog(u"パラメタ保存開始");
+    WriteLog(settingstexts::kSaveStart);
     Writer w{store};
 
     w.boolean(u"MainMaxWindow", s.maximized);
@@ -197,7 +198,7 @@ Result saveSettings(TRegManager &store, const MainWindowSettings &s)
     w.boolean(u"JKListAlbumname", s.coverListAlbumNames);
     w.boolean(u"ShowNoExistMP3Data", s.hideMissingTracks);
 
-    WriteLog(u"パラメタ保存終了");
+    WriteLog(settingstexts::kSaveEnd);
     return std::move(w.first);
 }
 

@@ -10,6 +10,14 @@
 // [MainForm], [MusicList], [ArticetList], [MP3Param], [AlbumList]) and log
 // their start and end lines themselves.
 //
+// Colours are ColorValue in their stored form (SettingValues.h): an RGB
+// value 0x00BBGGRR, or a system colour (isSystemColor) that the window maps
+// to its palette role (clWindow → Base, clWindowText → Text, clBtnFace →
+// Button, clHighlight → Highlight). Fonts are FontValue (face name, points,
+// colour, style bits, character set). Messages of the store that the user
+// must see reach TRegManager::setMessageHandler (the window shows them in
+// an error box); a failed save returns its message for one box.
+//
 // Every member starts at its catalogue default (so a default-constructed
 // structure equals what a load gives with no settings file). The comment
 // of each member names its catalogue entry.

@@ -1,5 +1,7 @@
 #include "ProfileFile.h"
 
+#include "SettingsTexts.h"
+
 #include "platform/CodePage.h"
 #include "platform/FileAccess.h"
 
@@ -279,7 +281,7 @@ Result changeFile(const QString &path, Change change)
 
 } // namespace
 
-QString profileWriteError(const QString &path) { return QStringLiteral("%1 に書き込めません").arg(path); }
+QString profileWriteError(const QString &path) { return settingstexts::cannotWrite(path); }
 
 QString readProfileString(const QString &path, QStringView section, QStringView key, const QString &defaultValue)
 {

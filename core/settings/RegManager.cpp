@@ -1,6 +1,7 @@
 #include "RegManager.h"
 
 #include "ProfileFile.h"
+#include "SettingsTexts.h"
 #include "library/EventLog.h"
 
 #include <QIODevice>
@@ -13,10 +14,7 @@ namespace {
 // A damaged count must not turn one read into millions of file reads.
 constexpr int32_t kMaxListItems = 4096;
 
-QString notAColor(const QString &name, const QString &text)
-{
-    return QStringLiteral("%1: '%2' is not a valid integer value").arg(name, text);
-}
+QString notAColor(const QString &name, const QString &text) { return settingstexts::notAnInteger(name, text); }
 } // namespace
 
 TRegItem &TRegItems::Add(TRegItem item)
@@ -51,7 +49,7 @@ TRegFiler &TRegManager::Filer(QStringView name)
         m_filer = CreateFiler();
     const TRegItem *item = RegItems.FindItem(name);
     if (!item)
-        showMessage(QStringLiteral("[' ") + name.toString() + QStringLiteral(" '] is invalid."));
+        showMessage(settingstexts::invalidEntry(name));
     m_filer->setCurrent(item);
     return *m_filer;
 }
@@ -71,11 +69,11 @@ bool TRegFiler::openAccess(QString &file)
     if (m_store.RegType == TRegType::rtReg) {
         // There is no registry here: every access fails the way a store
         // without a key path does.
-        m_store.showMessage(QStringLiteral("can not create Registry object."));
+        m_store.showMessage(settingstexts::noRegistry());
         return false;
     }
     if (m_store.IniFileName.isEmpty()) {
-        m_store.showMessage(QStringLiteral("can not create Inifile object."));
+        m_store.showMessage(settingstexts::noIniFile());
         return false;
     }
     file = m_store.IniFileName;

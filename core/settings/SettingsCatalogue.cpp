@@ -1,5 +1,6 @@
 #include "SettingsCatalogue.h"
 
+#include "SettingsTexts.h"
 #include "platform/Paths.h"
 
 #include <QStandardPaths>
@@ -152,7 +153,7 @@ QString readSettingText(TRegManager &store, const CatalogueRow &row)
 Result writeSettingText(TRegManager &store, const CatalogueRow &row, const QString &text)
 {
     auto unfit = [&] {
-        return Result::failure(QStringLiteral("%1: \"%2\" is not a valid value").arg(row.name.toString(), text));
+        return Result::failure(settingstexts::unfitValue(row.name, text));
     };
     switch (row.form) {
     case SettingForm::Integer: {

@@ -1,6 +1,7 @@
 #include "TagCodePageSetting.h"
 
 #include "ProfileFile.h"
+#include "SettingsTexts.h"
 #include "library/EventLog.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
@@ -14,7 +15,7 @@ bool applyTagCodePageSetting()
         return false;
     if (setTagCodePage(name.toLatin1()))
         return true;
-    WriteLog(QStringLiteral("TagCodePage: 不明な文字コード \"%1\" は無視します").arg(name));
+    WriteLog(settingstexts::unknownTagCodePage(name));
     return false;
 }
 

@@ -13,22 +13,27 @@ ArtistIndex::ArtistIndex(const TrackSource &library, int preference)
     const qsizetype n = library.trackCount();
     m_album.resize(size_t(n));
     m_albumKey.resize(size_t(n));
+    m_artistKey.resize(size_t(n));
+    m_byArtist.reserve(n / 8 + 16);
     for (qsizetype i = 0; i < n; ++i) {
         const TID3ListItem *t = library.trackAt(i);
         m_album[size_t(i)] = t->PreferredAlbum(preference);
         m_albumKey[size_t(i)] = foldKey(m_album[size_t(i)]);
         // The artist of each present tag: preference 1 gives the ID3v1 one
         // when present, preference 2 the ID3v2 one.
-        QString v1Key;
+        QString v1Key, v2Key;
         if (t->HasV1) {
             v1Key = foldKey(t->PreferredArtist(1));
             m_byArtist[v1Key].push_back(i);
         }
         if (t->HasV2) {
-            QString v2Key = foldKey(t->PreferredArtist(2));
+            v2Key = foldKey(t->PreferredArtist(2));
             if (!t->HasV1 || v2Key != v1Key)
                 m_byArtist[v2Key].push_back(i);
         }
+        // The preferred artist is the preferred tag's when present, else the other's.
+        const bool v2First = preference == 2;
+        m_artistKey[size_t(i)] = (v2First ? t->HasV2 : !t->HasV1) ? v2Key : v1Key;
         if (t->CompilationIndex != -1)
             m_byCompilation[t->CompilationIndex].push_back(i);
     }

@@ -19,6 +19,8 @@ public:
 
     const QString &album(qsizetype i) const { return m_album[size_t(i)]; }
     const QString &albumKey(qsizetype i) const { return m_albumKey[size_t(i)]; }
+    // The fold key of the track's preferred artist.
+    const QString &artistKey(qsizetype i) const { return m_artistKey[size_t(i)]; }
 
     // Positions after `after`, in library order and each once, of the tracks
     // whose present ID3v1 or ID3v2 artist equals the artist (given as its fold
@@ -29,6 +31,7 @@ public:
 private:
     std::vector<QString> m_album;
     std::vector<QString> m_albumKey;
+    std::vector<QString> m_artistKey;
     QHash<QString, std::vector<qsizetype>> m_byArtist;
     QHash<int, std::vector<qsizetype>> m_byCompilation;
 };

@@ -76,7 +76,7 @@ std::optional<FolderViewResult> BuildFolderView(const TrackSource &library, cons
             albumTreeNames.insert(index.albumKey(i));
             result.NewAlbumNodes.push_back(albumNode(album, artist, trackFolder));
         }
-        const QString artistFold = foldKey(artist);
+        const QString &artistFold = index.artistKey(i);
         if (artistsDone.contains(artistFold))
             continue;
         if (hidden.hides(v1GenreName(*t)))

@@ -4,8 +4,27 @@
 
 namespace vireo::views {
 
-QString foldKey(QStringView text)
+namespace {
+bool foldsToItself(const QString &text)
 {
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x80) {
+            if (c >= u'A' && c <= u'Z')
+                return false;
+        } else if (QChar::isSurrogate(c) || QChar::toCaseFolded(char32_t(c)) != c) {
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+QString foldKey(const QString &text)
+{
+    // Most names (Japanese ones, lower-case ones) fold to themselves: share them.
+    if (foldsToItself(text))
+        return text;
     QString out;
     out.reserve(text.size());
     const qsizetype n = text.size();

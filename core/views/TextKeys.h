@@ -8,6 +8,6 @@ namespace vireo::views {
 
 // Equal for two texts exactly when QString::compare(a, b, Qt::CaseInsensitive) is 0:
 // every code point replaced by its simple case folding.
-QString foldKey(QStringView text);
+QString foldKey(const QString &text);
 
 } // namespace vireo::views

@@ -65,12 +65,20 @@ void TrackTable::setRowFiller(RowFiller filler)
 void TrackTable::setCollator(const QCollator &collator)
 {
     m_collator = collator;
+    dropSortKeys();
+}
+
+void TrackTable::dropSortKeys()
+{
+    for (auto &keys : m_sortKeys)
+        keys.clear();
 }
 
 void TrackTable::fill(const TrackList &tracks, bool markMissing, bool showV2)
 {
     m_markMissing = markMissing;
     m_showV2 = showV2;
+    dropSortKeys();
     m_entries.clear();
     m_entries.reserve(tracks.size());
     for (TID3ListItem *t : tracks)
@@ -82,6 +90,7 @@ void TrackTable::fill(const TrackList &tracks, bool markMissing, bool showV2)
 
 void TrackTable::clear()
 {
+    dropSortKeys();
     m_entries.clear();
     m_order.clear();
 }
@@ -134,6 +143,9 @@ void TrackTable::removeRow(int r)
         return;
     const int entry = m_order[size_t(r)];
     m_entries.erase(m_entries.begin() + entry);
+    for (auto &keys : m_sortKeys)
+        if (!keys.empty())
+            keys.erase(keys.begin() + entry);
     m_order.erase(m_order.begin() + r);
     for (int &o : m_order)
         if (o > entry)
@@ -149,6 +161,7 @@ void TrackTable::removeTrack(const TID3ListItem *t)
 
 void TrackTable::refreshCells()
 {
+    dropSortKeys();
     for (Entry &e : m_entries)
         e.Row.reset();
 }
@@ -225,10 +238,13 @@ void TrackTable::sort()
         return;
     }
     const size_t cell = size_t(k - 2);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(m_entries.size());
-    for (const Entry &e : m_entries)
-        keys.push_back(m_collator.sortKey(rowOfEntry(e).Cells[cell]));
+    std::vector<QCollatorSortKey> &keys = m_sortKeys[cell];
+    if (keys.size() != m_entries.size()) {
+        keys.clear();
+        keys.reserve(m_entries.size());
+        for (const Entry &e : m_entries)
+            keys.push_back(m_collator.sortKey(rowOfEntry(e).Cells[cell]));
+    }
     std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
         const int c = keys[size_t(a)].compare(keys[size_t(b)]);
         return descending ? c > 0 : c < 0;

@@ -7,6 +7,7 @@
 #include <QCollator>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -80,8 +81,12 @@ private:
     };
     const TrackRow &rowOfEntry(const Entry &e) const;
 
+    void dropSortKeys();
+
     RowFiller m_filler;
     QCollator m_collator;
+    // Collation keys of a text column's cells, made on the first sort by it.
+    std::array<std::vector<QCollatorSortKey>, kTrackColumnCount> m_sortKeys;
     std::vector<Entry> m_entries;   // in the order added
     std::vector<int> m_order;       // display position -> entry index
     bool m_markMissing = false;

@@ -129,15 +129,17 @@ std::optional<LibraryTrees> BuildTrees(const TrackSource &library, const TreeBui
         if (!isTrackVisible(*t, cacheOnly, options.ShowNoExistMP3Data))
             continue;
         const bool inCompilation = t->CompilationIndex != -1;
-        const QString artistKey = inCompilation
-            ? kCompilationKeyPrefix + QString::number(t->CompilationIndex)
-            : t->PreferredArtist(pref);
-        const QString artistFold = foldKey(artistKey);
+        const QString artistFold = inCompilation
+            ? foldKey(kCompilationKeyPrefix + QString::number(t->CompilationIndex))
+            : index.artistKey(i);
         if (artistsDone.contains(artistFold))
             continue;
         if (hidden.hides(v1GenreName(*t)))
             continue;
         artistsDone.insert(artistFold);
+        const QString artistKey = inCompilation
+            ? kCompilationKeyPrefix + QString::number(t->CompilationIndex)
+            : t->PreferredArtist(pref);
 
         const QString folder = extractFileDir(t->FileName);
         size_t nodePos = 0;

@@ -247,3 +247,33 @@ TEST(ProfileFile, DeletingFromNoFileCreatesNone)
     EXPECT_TRUE(deleteProfileKey(ini, u"A", u"k").ok());
     EXPECT_FALSE(QFile::exists(ini));
 }
+
+// Damaged and odd files: whatever the bytes, parsing never fails, a rewrite
+// keeps every other value, and a written value reads back.
+TEST(ProfileDocument, RandomFilesStayConsistent)
+{
+    const char alphabet[] = "[]=\"' \t\r\nabAB;\x83\xE9";
+    uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1103515245u + 12345u; };
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray bytes;
+        const int n = int(next() % 80);
+        for (int i = 0; i < n; ++i)
+            bytes += alphabet[next() % (sizeof(alphabet) - 1)];
+        const ProfileDocument doc = ProfileDocument::parse(bytes);
+        const ProfileDocument again = ProfileDocument::parse(doc.render());
+        ASSERT_EQ(again.sections(), doc.sections()) << bytes.toHex().constData();
+
+        ProfileDocument changed = doc;
+        changed.setValue(u"a", u"b", u" x\"y ");
+        const ProfileDocument reread = ProfileDocument::parse(changed.render());
+        ASSERT_EQ(reread.value(u"a", u"b"), QStringLiteral(" x\"y ")) << bytes.toHex().constData();
+        for (const QString &section : doc.sections()) {
+            for (const QString &key : doc.keys(section)) {
+                if (section.compare(u"a", Qt::CaseInsensitive) != 0 || key.compare(u"b", Qt::CaseInsensitive) != 0) {
+                    ASSERT_EQ(reread.value(section, key), doc.value(section, key)) << bytes.toHex().constData();
+                }
+            }
+        }
+    }
+}
