@@ -133,6 +133,7 @@ bool carriesEncoding(const QByteArray &id)
 class Id3v2TagReader {
 public:
     static bool load(TID3v2 &tag, const QString &path);
+    static bool load(TID3v2 &tag, const FileReader &file);
 };
 
 bool Id3v2TagReader::load(TID3v2 &tag, const QString &path)
@@ -140,6 +141,14 @@ bool Id3v2TagReader::load(TID3v2 &tag, const QString &path)
     tag.Reset();
     FileReader file;
     if (!file.open(path))
+        return false;
+    return load(tag, file);
+}
+
+bool Id3v2TagReader::load(TID3v2 &tag, const FileReader &file)
+{
+    tag.Reset();
+    if (!file.isOpen())
         return false;
     QByteArray header;
     if (!file.readExact(0, 10, header))
@@ -158,7 +167,6 @@ bool Id3v2TagReader::load(TID3v2 &tag, const QString &path)
 
     const int64_t frameAreaLength = syncsafeValue(reinterpret_cast<const uchar *>(header.constData()) + 6);
     QByteArray frames = file.readAt(10, frameAreaLength);
-    file.close();
     const bool tagUnsync = flags & 0x80;
     if (tagUnsync && version < 4)
         frames = removeUnsynchronisation(frames);
@@ -292,5 +300,6 @@ bool Id3v2TagReader::load(TID3v2 &tag, const QString &path)
 }
 
 bool TID3v2::LoadTag(const QString &path) { return Id3v2TagReader::load(*this, path); }
+bool TID3v2::LoadTag(const FileReader &file) { return Id3v2TagReader::load(*this, file); }
 
 } // namespace vireo
