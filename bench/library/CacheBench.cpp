@@ -83,6 +83,25 @@ void BM_SaveCaches(benchmark::State &state)
     state.counters["tracks"] = double(store.TrackCount());
 }
 
+// Writing after one track changed: both files go to the disk (with fsync).
+void BM_SaveCachesChanged(benchmark::State &state)
+{
+    TID3TagUseful store(programPath(u""));
+    store.setSaveCachesOnDestroy(false);
+    store.LoadCaches();
+    int n = 0;
+    for (auto _ : state) {
+        TID3ListItem *t = store.TrackAt(0);
+        t->V2.Title = QStringLiteral("changed %1").arg(++n);
+        TID3v1Record r = t->V1;
+        r.Title = QByteArray::number(n);
+        t->SetV1(r);
+        const Result res = store.SaveCaches();
+        if (!res)
+            state.SkipWithError(res.message().toLocal8Bit().constData());
+    }
+}
+
 // The lookups of a rescan: every path found again with its date unchanged.
 void BM_FindOrReadUnchanged(benchmark::State &state)
 {
@@ -102,6 +121,7 @@ void BM_FindOrReadUnchanged(benchmark::State &state)
 
 BENCHMARK(BM_LoadCaches)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveCaches)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveCachesChanged)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindOrReadUnchanged)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
