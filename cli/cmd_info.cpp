@@ -2,12 +2,12 @@
 // object a line (--json) or as a readable block. Files that cannot be read
 // are reported in their own object and make the exit status non-zero.
 #include "commands.h"
+#include "Sha256.h"
 
 #include "formats/MPEGaudio.h"
 #include "platform/CodePage.h"
 #include "platform/FileAccess.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 
 #include <charconv>
@@ -146,8 +146,7 @@ void writeJson(std::string &out, const FileReport &r)
             JsonObject p(j.raw());
             p.str("mime", pic.MimeType);
             p.integer("size", pic.ImageData.size());
-            p.str("sha256", QString::fromLatin1(
-                                QCryptographicHash::hash(pic.ImageData, QCryptographicHash::Sha256).toHex()));
+            p.str("sha256", QString::fromLatin1(sha256Hex(pic.ImageData)));
             p.close();
         }
         j.close();

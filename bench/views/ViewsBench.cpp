@@ -207,6 +207,24 @@ void BM_ColumnSortWarm(benchmark::State &state)
 }
 BENCHMARK(BM_ColumnSortWarm)->Arg(5)->Arg(4)->Arg(3)->Unit(benchmark::kMillisecond);
 
+// Selecting an artist node: its tracks from the whole library, then the tabs and rows.
+void BM_SelectArtist(benchmark::State &state)
+{
+    Library &lib = library();
+    const auto trees = BuildTrees(lib.source, {});
+    BrowseState browse(lib.source);
+    browse.treesBuilt(*trees);
+    browse.table().setSortKey(2);
+    size_t i = 1;
+    for (auto _ : state) {
+        const TreeNode &node = trees->ArtistTree[i];
+        i = 1 + (i + 37) % (trees->ArtistTree.size() - 1);
+        browse.selectArtistTreeNode({&node, nullptr});
+        benchmark::DoNotOptimize(browse.table().rowCount());
+    }
+}
+BENCHMARK(BM_SelectArtist)->Unit(benchmark::kMillisecond);
+
 void BM_Search(benchmark::State &state)
 {
     Library &lib = library();

@@ -72,7 +72,7 @@ public:
     // Resets and reads the file's tag. True when the file could be opened
     // and its first 10 bytes read; whether a tag was there is Present().
     bool LoadTag(const QString &path);
-    // The same on a file the caller already opened (one open serves both tags).
+    // The same on a file the caller already opened.
     bool LoadTag(const FileReader &file);
     // Writes the fields as the file's tag (ID3v2.3), in place when the new
     // tag fits the old one of at most 4096 bytes, else through a copy.

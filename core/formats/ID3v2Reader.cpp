@@ -12,19 +12,6 @@
 
 namespace vireo {
 
-// The whole length of the tag the header announces, 0 when the file is
-// shorter than that (a bogus size). Shared with the writer.
-int64_t id3v2WholeTagLength(const QByteArray &header, int64_t fileSize)
-{
-    if (header.size() < 10 || !header.startsWith("ID3"))
-        return 0;
-    const uchar *h = reinterpret_cast<const uchar *>(header.constData());
-    int64_t length = int64_t(syncsafeValue(h + 6)) + 10;
-    if (h[3] == 4 && (h[5] & 0x10))
-        length += 10; // footer
-    return length > fileSize ? 0 : length;
-}
-
 namespace {
 
 // The URL after the description of a "WXXX" body: ISO-8859-1 by the
@@ -195,9 +182,13 @@ bool Id3v2TagReader::load(TID3v2 &tag, const FileReader &file)
         if (!f.readable())
             continue;
         const int slot = slotOf(f.id);
-        if (slot != SlotPicture && carriesEncoding(f.id) && !f.data.isEmpty() && uchar(f.data[0]) <= 3) {
+        // The tag's encoding is that of its last text frame, but a Unicode
+        // code is not given up for a later frame in the tag code page: the
+        // code is what a rewrite uses, and the tag code page cannot hold
+        // every character of the other frames.
+        if (slot != SlotPicture && carriesEncoding(f.id) && !f.data.isEmpty() && uchar(f.data[0]) <= 3
+            && (uchar(f.data[0]) != 0 || info.TextEncoding == 0))
             info.TextEncoding = uchar(f.data[0]);
-        }
         if (slot == 0)
             continue;
         if (slot == SlotComment || slot == SlotUrl) {

@@ -18,8 +18,6 @@
 
 namespace vireo {
 
-int64_t id3v2WholeTagLength(const QByteArray &header, int64_t fileSize);
-
 namespace {
 
 constexpr int64_t kRewritePaddedLength = 4096;
@@ -278,6 +276,11 @@ bool TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag, int64_
         ::unlink(tmpNative.constData());
         return fail(TagWriteError::FileError, message);
     };
+    // Keep the owner and group where the system lets us (the mode is kept on rename).
+    struct stat st;
+    if (::stat(QFile::encodeName(target).constData(), &st) == 0 && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+        // Not permitted for another owner's file: the copy stays ours, as any editor's would.
+    }
     if (tag && !writeAll(fd, tag->constData(), tag->size()))
         return abandon(errnoText(tmpPath, errno));
     for (int64_t pos = from; pos < source.size();) {

@@ -14,6 +14,17 @@ bool isValidFrameId(QByteArrayView id)
     return true;
 }
 
+int64_t id3v2WholeTagLength(QByteArrayView header, int64_t fileSize)
+{
+    if (header.size() < 10 || !header.startsWith("ID3"))
+        return 0;
+    const uchar *h = reinterpret_cast<const uchar *>(header.data());
+    int64_t length = int64_t(syncsafeValue(h + 6)) + 10;
+    if (h[3] == 4 && (h[5] & 0x10))
+        length += 10; // footer
+    return length > fileSize ? 0 : length;
+}
+
 QByteArray renderId3v2Frame(const Id3v2Frame &frame)
 {
     QByteArray out;

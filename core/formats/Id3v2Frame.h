@@ -54,6 +54,11 @@ QList<Id3v2RawFrame> walkId3v2Frames(QByteArrayView frames, int majorVersion,
 // Renders a frame in ID3v2.3 form: header (plain big-endian size) and body.
 QByteArray renderId3v2Frame(const Id3v2Frame &frame);
 
+// The whole length of the tag whose first 10 bytes are `header`: size
+// field + 10, + 10 more for a 2.4 footer; 0 when there is no "ID3" or the
+// file is shorter than that (a bogus size).
+int64_t id3v2WholeTagLength(QByteArrayView header, int64_t fileSize);
+
 // True for an identifier of 3 (2.2) or 4 letters A-Z and digits 0-9.
 bool isValidFrameId(QByteArrayView id);
 

@@ -137,7 +137,7 @@ bool TMPEGaudio::Analyse(const QString &path)
     } else if (!ID3v1.LoadTag(file)) {
         m_error = file.size() < TID3v1::BlockSize ? QStringLiteral("file is shorter than 128 bytes")
                                                   : QStringLiteral("cannot read the file");
-    } else if (!ID3v2.LoadTag(path)) {
+    } else if (!ID3v2.LoadTag(file)) {
         m_error = QStringLiteral("cannot read the file");
     } else {
         FileLength = file.size();
@@ -150,7 +150,8 @@ bool TMPEGaudio::Analyse(const QString &path)
             block = file.readAt(middle, mpeg::SearchBlockSize);
             found = SearchFrame(block, middle);
         }
-        if (found && !VBR.Found) {
+        // An "Info" header's encoder string already names the encoder.
+        if (found && !VBR.Found && Info.VendorText.isEmpty()) {
             const int64_t end = FileLength - (ID3v1.Present() ? TID3v1::BlockSize : 0);
             const int64_t tailStart = std::max<int64_t>(0, end - mpeg::SearchBlockSize);
             SearchTail(file.readAt(tailStart, end - tailStart), tailStart, end);

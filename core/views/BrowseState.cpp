@@ -236,6 +236,21 @@ void BrowseState::selectAlbumTreeNode(const TreeNode &node, int position)
     m_changes.SelectCover = std::max(0, position);
 }
 
+ArtistAlbumSelection BrowseState::selectArtistAlbum(const std::vector<TreeNode> &artistTree, NodeRef current,
+                                                   const QString &artist, const QString &album)
+{
+    switchViewMode(ViewMode::Artist, current);
+    m_changes.ShowArtistPage = true;
+    const ArtistAlbumSelection sel = findArtistAlbum(artistTree, artist, album);
+    if (sel.ArtistIndex < 0)
+        return sel;
+    const TreeNode &node = artistTree[size_t(sel.ArtistIndex)];
+    selectArtistTreeNode({&node, nullptr});
+    if (sel.AlbumIndex >= 0)
+        selectArtistTreeNode({&node.Children[size_t(sel.AlbumIndex)], &node});
+    return sel;
+}
+
 // ---- search ----
 
 void BrowseState::search(const SearchRequest &request)

@@ -7,6 +7,7 @@
 #include "Search.h"
 #include "TrackSource.h"
 #include "TrackTable.h"
+#include "TreeBuilder.h"
 
 #include <QString>
 
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace vireo::views {
-
-struct LibraryTrees;
 
 // `ViewMode` values.
 enum class ViewMode : int { WholeLibrary = 0, Artist = 1, Album = 2, Playlists = 3, Loading = 4 };
@@ -47,6 +46,11 @@ struct NodeRef {
     const TreeNode *Parent = nullptr;
 };
 
+// Typical use by the window: after BuildTrees call treesBuilt(); on a tree
+// selection call selectArtistTreeNode() or selectAlbumTreeNode(); on a tab
+// click activateTab(); then takeChanges() and show tabs(), table(), albumList().
+// The library source must outlive the state; call forgetTrack() before the
+// store lets a track go and libraryRefreshing() before a refresh or clear.
 class BrowseState {
 public:
     explicit BrowseState(const TrackSource &library);
@@ -94,6 +98,13 @@ public:
     void selectAlbumTreeNode(const TreeNode &node, int position);
     // The artist's tracks into the current set, then the tabs "全曲" and one per album.
     void chooseArtistTracks(const QString &artistKey);
+
+    // SelectArtistAlbum: the artist view, then the first artist node whose key is
+    // `artist` exactly and below it the first album node named `album` exactly,
+    // each selection running the artist tree's handler. `current` is the tree's
+    // selected (or first) node for the switch. Returns what the tree must show selected.
+    ArtistAlbumSelection selectArtistAlbum(const std::vector<TreeNode> &artistTree, NodeRef current,
+                                           const QString &artist, const QString &album);
 
     // "検索".
     void search(const SearchRequest &request);

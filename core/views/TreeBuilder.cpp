@@ -169,10 +169,10 @@ std::optional<LibraryTrees> BuildTrees(const TrackSource &library, const TreeBui
     return trees;
 }
 
-void sortTreeNodes(std::vector<TreeNode> &nodes)
+namespace {
+void sortLevels(std::vector<TreeNode> &nodes, const QCollator &collator)
 {
     if (nodes.size() > 1) {
-        const QCollator collator = viewCollator();
         std::vector<QCollatorSortKey> keys;
         keys.reserve(nodes.size());
         for (const TreeNode &node : nodes)
@@ -188,7 +188,13 @@ void sortTreeNodes(std::vector<TreeNode> &nodes)
         nodes = std::move(sorted);
     }
     for (TreeNode &node : nodes)
-        sortTreeNodes(node.Children);
+        sortLevels(node.Children, collator);
+}
+} // namespace
+
+void sortTreeNodes(std::vector<TreeNode> &nodes)
+{
+    sortLevels(nodes, viewCollator());
 }
 
 void sortArtistTree(std::vector<TreeNode> &artistTree)

@@ -122,6 +122,9 @@ TEST(Id3v2Read, TextEncodingIsThatOfTheLastTextFrame)
                               + frame23("PRIV", QByteArray("WM/x\0\x05", 6))));
     EXPECT_EQ(t.TextEncoding(), 1);
     EXPECT_EQ(t.MajorVersion(), 3);
+    // A later frame in the tag code page does not take the Unicode code away.
+    EXPECT_EQ(load(id3Tag(3, frame23("TIT2", utf16Ab) + frame23("TRCK", text0("1")))).TextEncoding(), 1);
+    EXPECT_EQ(load(id3Tag(4, frame24("TIT2", utf16Ab) + frame24("TRCK", bytes({3, '1'})))).TextEncoding(), 3);
 }
 
 TEST(Id3v2Read, FrontCoverIsChosenAndComplete)

@@ -233,3 +233,48 @@ TEST_F(Browse, ForgettingATrackDropsEveryBorrowedPointer)
 
 } // namespace
 } // namespace vireo::views::test
+
+namespace vireo::views::test {
+namespace {
+
+TEST_F(Browse, SelectArtistAlbumByExactNames)
+{
+    auto sel = state.selectArtistAlbum(trees.ArtistTree, {&trees.ArtistTree[0], nullptr},
+                                       QStringLiteral("Abba"), QStringLiteral("Gold"));
+    const auto c = state.takeChanges();
+    EXPECT_TRUE(c.ShowArtistPage);
+    EXPECT_EQ(state.viewMode(), ViewMode::Artist);
+    EXPECT_EQ(trees.ArtistTree[size_t(sel.ArtistIndex)].Text, QStringLiteral("Abba"));
+    EXPECT_EQ(sel.AlbumIndex, 2);
+    EXPECT_EQ(state.currentArtist(), QStringLiteral("Abba"));
+    EXPECT_EQ(state.tabs()[size_t(state.activeTab())].Caption, QStringLiteral("Gold"));
+    EXPECT_EQ(rows(), "2");
+    // Exact names only: another case selects nothing new.
+    sel = state.selectArtistAlbum(trees.ArtistTree, {}, QStringLiteral("abba"), {});
+    EXPECT_EQ(sel.ArtistIndex, -1);
+    EXPECT_EQ(state.currentArtist(), QStringLiteral("Abba"));
+    // No artist: the first node.
+    sel = state.selectArtistAlbum(trees.ArtistTree, {}, {}, QStringLiteral("Gold"));
+    EXPECT_EQ(sel.ArtistIndex, 0);
+    EXPECT_EQ(state.currentArtist(), kCompilationNode);
+}
+
+} // namespace
+} // namespace vireo::views::test
+
+namespace vireo::views::test {
+namespace {
+
+TEST_F(Browse, ShowV2ToggleWithoutTabsLeavesTheRows)
+{
+    state.showWholeLibrary();
+    state.switchViewMode(ViewMode::Album); // clears the tabs, keeps the rows
+    EXPECT_EQ(rows(), "1,2,3,4,5,6,7,8");
+    state.takeChanges();
+    state.toggleShowV2(true);
+    EXPECT_FALSE(state.takeChanges().Rows);
+    EXPECT_EQ(state.currentTracks().size(), 8u); // the album view starts from every track
+}
+
+} // namespace
+} // namespace vireo::views::test
