@@ -168,6 +168,16 @@ bool TID3v1::SaveTag(const QString &path) const
 
 bool TID3v1::StripTag(const QString &path) const
 {
+    // Look first, so that a file without a tag needs no write access.
+    {
+        FileReader reader;
+        QByteArray tail;
+        if (!reader.open(path) || reader.size() < BlockSize
+            || !reader.readExact(reader.size() - BlockSize, BlockSize, tail))
+            return false;
+        if (!startsWithTag(tail))
+            return true;
+    }
     WritableFile file(path);
     if (file.fd < 0 || file.size < BlockSize)
         return false;

@@ -1,5 +1,7 @@
 #include "CacheText.h"
 
+#include <QSysInfo>
+
 #include <cstdio>
 
 namespace vireo::cachetext {
@@ -36,8 +38,29 @@ template <typename Ch, typename Str> void appendFieldT(Str &row, const Ch *p, qs
     row.append(Ch(u'"'));
 }
 
-// The row scanner shared by both texts.
-template <typename Ch, typename Str> class Scanner {
+// Collects UTF-16 units as little-endian bytes.
+struct Utf16LESink {
+    QByteArray &out;
+    void append(QChar c)
+    {
+        const char16_t u = c.unicode();
+        out.append(char(u & 0xFF));
+        out.append(char(u >> 8));
+    }
+    void append(const QChar *p, qsizetype n)
+    {
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+            out.append(reinterpret_cast<const char *>(p), n * 2);
+        } else {
+            for (qsizetype i = 0; i < n; ++i)
+                append(p[i]);
+        }
+    }
+};
+
+// The row scanner shared by both texts. Fields are views into the text;
+// only a quoted field with doubled quotes is copied (into storage).
+template <typename Ch, typename Str, typename View> class Scanner {
 public:
     Scanner(const Ch *&p, const Ch *end, bool ls) : m_p(p), m_end(end), m_ls(ls) {}
 
@@ -59,42 +82,55 @@ public:
             ++q;
     }
 
+    // The text between start and end with every doubled quote made single.
+    View unescape(const Ch *start, const Ch *end, QList<Str> &storage) const
+    {
+        Str out;
+        out.reserve(end - start);
+        for (const Ch *k = start; k != end; ++k) {
+            out.append(*k);
+            if (code(*k) == '"' && k + 1 != end && code(k[1]) == '"')
+                ++k;
+        }
+        storage.append(out);
+        return View(storage.last().constData(), storage.last().size());
+    }
+
     // A quoted field starting at q (on the quote). Runs across line breaks;
     // when the closing quote never comes, the field ends with its line.
-    Str quoted(const Ch *&q) const
+    View quoted(const Ch *&q, QList<Str> &storage) const
     {
         const Ch *start = q + 1;
-        Str out;
         const Ch *r = start;
+        bool doubled = false;
         for (;;) {
             if (atEnd(r)) {
                 // Unterminated: the old line rule takes the rest of the line.
                 const Ch *e = start;
                 while (!atLineEnd(e))
                     ++e;
-                out = Str();
-                out.append(start, e - start);
                 q = e;
-                return out;
+                return unescape(start, e, storage);
             }
             if (code(*r) == '"') {
                 if (!atEnd(r + 1) && code(r[1]) == '"') {
-                    out.append(start, r + 1 - start);
+                    doubled = true;
                     r += 2;
-                    start = r;
                     continue;
                 }
-                out.append(start, r - start);
                 q = r + 1;
-                return out;
+                if (!doubled)
+                    return View(start, r - start);
+                return unescape(start, r, storage);
             }
             ++r;
         }
     }
 
-    bool next(QList<Str> &fields, const Ch *&lineStart, const Ch *&lineEnd)
+    bool next(QList<View> &fields, QList<Str> &storage, const Ch *&lineStart, const Ch *&lineEnd)
     {
         fields.clear();
+        storage.clear();
         const Ch *q = m_p;
         if (atEnd(q))
             return false;
@@ -102,19 +138,17 @@ public:
         skipBlanks(q);
         while (!atLineEnd(q)) {
             if (code(*q) == '"') {
-                fields.append(quoted(q));
+                fields.append(quoted(q, storage));
             } else {
                 const Ch *s = q;
                 while (!atLineEnd(q) && code(*q) > 32 && code(*q) != ',')
                     ++q;
-                Str f;
-                f.append(s, q - s);
-                fields.append(f);
+                fields.append(View(s, q - s));
             }
             skipBlanks(q);
             if (!atLineEnd(q) && code(*q) == ',') {
                 if (atLineEnd(q + 1))
-                    fields.append(Str());
+                    fields.append(View());
                 ++q;
                 skipBlanks(q);
             }
@@ -201,6 +235,18 @@ void appendField(QString &row, QStringView field)
     appendFieldT<QChar, QString>(row, field.data(), field.size(), true);
 }
 
+void appendFieldUtf16LE(QByteArray &row, QStringView field)
+{
+    Utf16LESink sink{row};
+    appendFieldT<QChar, Utf16LESink>(sink, field.data(), field.size(), true);
+}
+
+void appendUtf16LE(QByteArray &row, QStringView text)
+{
+    Utf16LESink sink{row};
+    sink.append(text.data(), text.size());
+}
+
 QByteArray joinFields(const QList<QByteArray> &fields)
 {
     QByteArray row;
@@ -223,28 +269,48 @@ QString joinFields(const QStringList &fields)
     return row;
 }
 
-bool ByteRows::next(QList<QByteArray> &fields, QByteArrayView &line)
+bool ByteRows::next(QList<QByteArrayView> &fields, QByteArrayView &line)
 {
     const char *s = nullptr, *e = nullptr;
-    Scanner<char, QByteArray> sc(m_p, m_end, false);
-    if (!sc.next(fields, s, e))
+    Scanner<char, QByteArray, QByteArrayView> sc(m_p, m_end, false);
+    if (!sc.next(fields, m_storage, s, e))
         return false;
     line = QByteArrayView(s, e - s);
     return true;
 }
 
-bool TextRows::next(QStringList &fields, QStringView &line)
+bool ByteRows::next(QList<QByteArray> &fields, QByteArrayView &line)
+{
+    QList<QByteArrayView> views;
+    const bool ok = next(views, line);
+    fields.clear();
+    for (QByteArrayView v : views)
+        fields.append(v.toByteArray());
+    return ok;
+}
+
+bool TextRows::next(QList<QStringView> &fields, QStringView &line)
 {
     const QChar *p = reinterpret_cast<const QChar *>(m_p);
     const QChar *end = reinterpret_cast<const QChar *>(m_end);
     const QChar *s = nullptr, *e = nullptr;
-    Scanner<QChar, QString> sc(p, end, m_ls);
-    const bool ok = sc.next(fields, s, e);
+    Scanner<QChar, QString, QStringView> sc(p, end, m_ls);
+    const bool ok = sc.next(fields, m_storage, s, e);
     m_p = reinterpret_cast<const char16_t *>(p);
     if (!ok)
         return false;
     line = QStringView(s, e - s);
     return true;
+}
+
+bool TextRows::next(QStringList &fields, QStringView &line)
+{
+    QList<QStringView> views;
+    const bool ok = next(views, line);
+    fields.clear();
+    for (QStringView v : views)
+        fields.append(v.toString());
+    return ok;
 }
 
 QStringList splitFields(QStringView line)
@@ -278,7 +344,7 @@ QStringList splitLines(QStringView text, bool lineSeparator)
     return lines;
 }
 
-std::optional<QString> formatDosDate(int32_t dosDate)
+bool formatDosDate(int32_t dosDate, char *buf)
 {
     const uint32_t v = static_cast<uint32_t>(dosDate);
     const int y = int(v >> 25) + 1980;
@@ -288,10 +354,31 @@ std::optional<QString> formatDosDate(int32_t dosDate)
     const int mi = int((v >> 5) & 63);
     const int s = int(v & 31) * 2;
     if (mo < 1 || mo > 12 || d < 1 || d > daysIn(y, mo) || h > 23 || mi > 59 || s > 59)
+        return false;
+    auto two = [](char *p, int n) { p[0] = char('0' + n / 10); p[1] = char('0' + n % 10); };
+    buf[0] = char('0' + y / 1000);
+    buf[1] = char('0' + y / 100 % 10);
+    two(buf + 2, y % 100);
+    buf[4] = '/';
+    two(buf + 5, mo);
+    buf[7] = '/';
+    two(buf + 8, d);
+    buf[10] = ' ';
+    two(buf + 11, h);
+    buf[13] = ':';
+    two(buf + 14, mi);
+    buf[16] = ':';
+    two(buf + 17, s);
+    buf[19] = 0;
+    return true;
+}
+
+std::optional<QString> formatDosDate(int32_t dosDate)
+{
+    char buf[20];
+    if (!formatDosDate(dosDate, buf))
         return std::nullopt;
-    char buf[24];
-    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d:%02d", y, mo, d, h, mi, s);
-    return QString::fromLatin1(buf);
+    return QString::fromLatin1(buf, 19);
 }
 
 std::optional<int32_t> parseDosDate(QStringView text)

@@ -20,6 +20,10 @@ namespace vireo::cachetext {
 // reader would take as the end of the whole file.
 void appendField(QByteArray &row, QByteArrayView field);
 void appendField(QString &row, QStringView field);
+// The same field written as UTF-16LE bytes (the ID3v2 cache file's form).
+void appendFieldUtf16LE(QByteArray &row, QStringView field);
+// Plain text as UTF-16LE bytes.
+void appendUtf16LE(QByteArray &row, QStringView text);
 QByteArray joinFields(const QList<QByteArray> &fields);
 QString joinFields(const QStringList &fields);
 
@@ -31,12 +35,15 @@ QString joinFields(const QStringList &fields);
 class ByteRows {
 public:
     explicit ByteRows(QByteArrayView text) : m_p(text.data()), m_end(text.data() + text.size()) {}
-    // False at the end of the text. `line` is the row's raw text.
+    // False at the end of the text. `line` is the row's raw text. The views
+    // stay valid until the next call.
+    bool next(QList<QByteArrayView> &fields, QByteArrayView &line);
     bool next(QList<QByteArray> &fields, QByteArrayView &line);
 
 private:
     const char *m_p;
     const char *m_end;
+    QList<QByteArray> m_storage;
 };
 
 class TextRows {
@@ -44,12 +51,14 @@ public:
     // lineSeparator: also end rows at U+2028 (the ID3v2 cache and the compilation list).
     TextRows(QStringView text, bool lineSeparator)
         : m_p(text.utf16()), m_end(text.utf16() + text.size()), m_ls(lineSeparator) {}
+    bool next(QList<QStringView> &fields, QStringView &line);
     bool next(QStringList &fields, QStringView &line);
 
 private:
     const char16_t *m_p;
     const char16_t *m_end;
     bool m_ls;
+    QList<QString> m_storage;
 };
 
 // Splits one line by the same rules (tests and the version line use it).
@@ -62,6 +71,8 @@ QStringList splitLines(QStringView text, bool lineSeparator);
 // The date field "yyyy/mm/dd hh:nn:ss" of a packed DOS date; nothing when the
 // value is not a valid date and time (0 and -1 among them).
 std::optional<QString> formatDosDate(int32_t dosDate);
+// The same into a buffer of 20 characters (19 and a final zero); false when not a date.
+bool formatDosDate(int32_t dosDate, char *buffer);
 // Parses a date field and packs it (seconds halved); 0 for a year before
 // 1980 or after 2107; nothing when the text is not a date and time.
 std::optional<int32_t> parseDosDate(QStringView text);

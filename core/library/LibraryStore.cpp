@@ -141,9 +141,8 @@ void TID3TagUseful::readTags(TID3ListItem &track)
         repairCutLeadByte(r.Comment, 26, 27);
         track.SetV1(r);
     }
-    file.close();
     TID3v2 v2;
-    if (v2.LoadTag(track.FileName) && v2.Present())
+    if (v2.LoadTag(file) && v2.Present())
         track.SetV2(TID3v2Record::FromTag(v2));
 }
 

@@ -6,9 +6,12 @@
 #include "platform/CodePage.h"
 #include "platform/FileAccess.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QtEndian>
 
+#include <cstring>
 #include <optional>
 
 namespace vireo::tagcache {
@@ -41,20 +44,25 @@ std::optional<int> parseNumber(QByteArrayView text, int max)
     return int(v);
 }
 
-std::optional<int> number(const QByteArray &f, int max)
+std::optional<int> number(QStringView f, int max)
 {
-    return parseNumber(QByteArrayView(f), max);
-}
-
-std::optional<int> number(const QString &f, int max)
-{
-    QByteArray latin;
-    for (QChar ch : f) {
-        if (ch.unicode() > 127)
+    qsizetype i = 0, n = f.size();
+    while (i < n && f[i] == u' ')
+        ++i;
+    while (n > i && f[n - 1] == u' ')
+        --n;
+    if (i == n)
+        return std::nullopt;
+    long v = 0;
+    for (; i < n; ++i) {
+        const char16_t d = f[i].unicode();
+        if (d < u'0' || d > u'9')
             return std::nullopt;
-        latin.append(char(ch.unicode()));
+        v = v * 10 + long(d - u'0');
+        if (v > max)
+            return std::nullopt;
     }
-    return parseNumber(QByteArrayView(latin), max);
+    return int(v);
 }
 
 QString joinedForLog(const QList<QByteArray> &fields)
@@ -93,7 +101,7 @@ QString V2VersionMessage()
 void LoadV1Cache(TID3List &tracks, QByteArrayView bytes)
 {
     cachetext::ByteRows rows(bytes);
-    QList<QByteArray> f;
+    QList<QByteArrayView> f;
     QByteArrayView line;
     if (!rows.next(f, line))
         return;
@@ -106,13 +114,16 @@ void LoadV1Cache(TID3List &tracks, QByteArrayView bytes)
             WriteLog(QStringLiteral("エラー項目：") + QString::number(f.size()));
             continue;
         }
-        const std::optional<int32_t> date = cachetext::parseDosDate(QByteArrayView(f[1]));
-        const std::optional<int> genre = f.size() > 7 ? number(f[7], 255) : std::optional<int>(255);
-        const std::optional<int> track = f.size() > 8 && !f[8].isEmpty() ? number(f[8], 255) : std::optional<int>(0);
+        const std::optional<int32_t> date = cachetext::parseDosDate(f[1]);
+        const std::optional<int> genre = f.size() > 7 ? parseNumber(f[7], 255) : std::optional<int>(255);
+        const std::optional<int> track = f.size() > 8 && !f[8].isEmpty() ? parseNumber(f[8], 255) : std::optional<int>(0);
         if (!date || !genre || !track) {
             WriteLog(QStringLiteral("ID3v1キャッシュの行を読めません：")
                      + (!date ? QStringLiteral("日付") : QStringLiteral("数値")));
-            WriteLog(joinedForLog(f));
+            QList<QByteArray> owned;
+            for (QByteArrayView v : f)
+                owned.append(v.toByteArray());
+            WriteLog(joinedForLog(owned));
             continue;
         }
         TID3v1Record r;
@@ -136,9 +147,18 @@ void LoadV1Cache(TID3List &tracks, QByteArrayView bytes)
 
 void LoadV2Cache(TID3List &tracks, QByteArrayView bytes, const std::function<void(const QString &)> &message)
 {
-    const QString text = decodeTextFile(bytes);
+    // UTF-16LE with its mark is read in place on a little-endian machine.
+    QString decoded;
+    QStringView text;
+    if (QSysInfo::ByteOrder == QSysInfo::LittleEndian && bytes.size() >= 2 && uchar(bytes[0]) == 0xFF
+        && uchar(bytes[1]) == 0xFE && (reinterpret_cast<quintptr>(bytes.data()) & 1) == 0) {
+        text = QStringView(reinterpret_cast<const char16_t *>(bytes.data() + 2), (bytes.size() - 2) / 2);
+    } else {
+        decoded = decodeTextFile(bytes);
+        text = decoded;
+    }
     cachetext::TextRows rows(text, true);
-    QStringList f;
+    QList<QStringView> f;
     QStringView line;
     if (!rows.next(f, line))
         return;
@@ -154,36 +174,42 @@ void LoadV2Cache(TID3List &tracks, QByteArrayView bytes, const std::function<voi
             WriteLog(QStringLiteral("エラー項目：") + QString::number(f.size()));
             continue;
         }
-        const std::optional<int32_t> date = cachetext::parseDosDate(QStringView(f[1]));
+        const std::optional<int32_t> date = cachetext::parseDosDate(f[1]);
         const std::optional<int> trackNo = f[8].isEmpty() ? std::optional<int>(0) : number(f[8], 65535);
         const std::optional<int> major = f[14].size() >= 7 ? number(f[14].mid(6, 1), 9) : std::nullopt;
         const std::optional<int> enc = f.size() > 15 ? number(f[15], 65535) : std::optional<int>(0);
         if (!date || !trackNo || !major || !enc) {
             WriteLog(QStringLiteral("ID3v2キャッシュの行を読めません：")
                      + (!date ? QStringLiteral("日付") : QStringLiteral("数値")));
-            WriteLog(cachetext::joinFields(f));
+            QStringList owned;
+            for (QStringView v : f)
+                owned.append(v.toString());
+            WriteLog(cachetext::joinFields(owned));
             continue;
         }
         TID3v2Record r;
-        r.Artist = f[2];
-        r.Title = f[3];
-        r.Album = f[4];
-        r.Comment = f[5];
-        r.Year = f[6];
-        r.Genre = f[7];
+        r.Artist = f[2].toString();
+        r.Title = f[3].toString();
+        r.Album = f[4].toString();
+        r.Comment = f[5].toString();
+        r.Year = f[6].toString();
+        r.Genre = f[7].toString();
         r.TrackNumber = uint16_t(*trackNo);
-        r.EncodedBy = f[9];
-        r.Copyright = f[10];
-        r.OriginalArtist = f[11];
-        r.Url = f[12];
-        r.Composer = f[13];
+        r.EncodedBy = f[9].toString();
+        r.Copyright = f[10].toString();
+        r.OriginalArtist = f[11].toString();
+        r.Url = f[12].toString();
+        r.Composer = f[13].toString();
         r.MajorVersion = uint16_t(*major);
         r.TextEncoding = uint16_t(*enc);
-        if (TID3ListItem *t = tracks.Find(f[0])) {
-            t->SetV2(r);
+        const QString path = f[0].toString();
+        if (TID3ListItem *t = tracks.Find(path)) {
+            t->V2 = std::move(r);
+            t->HasV2 = true;
         } else {
-            auto n = std::make_unique<TID3ListItem>(f[0], *date);
-            n->SetV2(r);
+            auto n = std::make_unique<TID3ListItem>(path, *date);
+            n->V2 = std::move(r);
+            n->HasV2 = true;
             tracks.Add(std::move(n));
         }
     }
@@ -215,6 +241,48 @@ void ReadV2Cache(TID3List &tracks, const QString &file, const std::function<void
     WriteLog(QStringLiteral("キャッシュファイル(ID3v2)の読み込み処理終了"));
 }
 
+namespace {
+
+void appendNumber(QByteArray &out, unsigned n)
+{
+    char buf[12];
+    int i = sizeof buf;
+    do {
+        buf[--i] = char('0' + n % 10);
+        n /= 10;
+    } while (n);
+    out.append(buf + i, sizeof buf - i);
+}
+
+// ASCII bytes as UTF-16LE.
+void appendLatin1LE(QByteArray &out, const char *p, qsizetype n)
+{
+    const qsizetype at = out.size();
+    out.resize(at + n * 2);
+    char *d = out.data() + at;
+    for (qsizetype i = 0; i < n; ++i) {
+        d[2 * i] = p[i];
+        d[2 * i + 1] = 0;
+    }
+}
+
+void appendNumberLE(QByteArray &out, unsigned n)
+{
+    QByteArray digits;
+    appendNumber(digits, n);
+    appendLatin1LE(out, digits.constData(), digits.size());
+}
+
+bool isAsciiText(const QString &s)
+{
+    for (QChar c : s)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
 QByteArray RenderV1Cache(const TID3List &tracks)
 {
     QByteArray out;
@@ -222,23 +290,29 @@ QByteArray RenderV1Cache(const TID3List &tracks)
     out.append(VersionField);
     out.append(",0\r\n");
     QByteArray path;
+    char date[20];
     for (qsizetype i = 0, n = tracks.Count(); i < n; ++i) {
         const TID3ListItem *t = tracks.At(i);
         if (!t->HasV1)
             continue;
-        if (!pathSurvivesTagCodePage(t->FileName, &path)) {
+        if (isAsciiText(t->FileName)) {
+            const QString &name = t->FileName;
+            path.resize(name.size());
+            for (qsizetype k = 0; k < name.size(); ++k)
+                path[k] = char(name[k].unicode());
+        } else if (!pathSurvivesTagCodePage(t->FileName, &path)) {
             logUnwritablePath(t->FileName);
             continue;
         }
-        const std::optional<QString> date = cachetext::formatDosDate(t->FileDate);
-        if (!date) {
+        if (!cachetext::formatDosDate(t->FileDate, date)) {
             WriteLog(QStringLiteral("ID3v1キャッシュ書き込みでエラー発生：") + badDateMessage(t->FileDate));
             WriteLog(t->FileName);
             continue;
         }
         appendField(out, path);
-        out.append(',');
-        appendField(out, date->toLatin1());
+        out.append(",\"", 2);
+        out.append(date, 19);
+        out.append('"');
         const TID3v1Record &v = t->V1;
         for (QByteArrayView f : {QByteArrayView(v.Artist.raw().data(), v.Artist.length()),
                                  QByteArrayView(v.Title.raw().data(), v.Title.length()),
@@ -249,9 +323,9 @@ QByteArray RenderV1Cache(const TID3List &tracks)
             appendField(out, f);
         }
         out.append(',');
-        out.append(QByteArray::number(v.Genre));
+        appendNumber(out, v.Genre);
         out.append(',');
-        out.append(QByteArray::number(v.Track));
+        appendNumber(out, v.Track);
         out.append(t->HasV2 ? ",2\r\n" : ",1\r\n");
     }
     return out;
@@ -259,23 +333,26 @@ QByteArray RenderV1Cache(const TID3List &tracks)
 
 QByteArray RenderV2Cache(const TID3List &tracks)
 {
-    QString text;
-    text.reserve(64 + tracks.Count() * 160);
-    text.append(kVersion);
-    text.append(QStringLiteral(",0\r\n"));
+    using cachetext::appendFieldUtf16LE;
+    using cachetext::appendUtf16LE;
+    QByteArray out;
+    out.reserve(64 + tracks.Count() * 300);
+    out.append("\xFF\xFE", 2);
+    appendUtf16LE(out, kVersion);
+    appendUtf16LE(out, u",0\r\n");
     QByteArray encoded;
+    char date[20];
     for (qsizetype i = 0, n = tracks.Count(); i < n; ++i) {
         const TID3ListItem *t = tracks.At(i);
         if (!t->HasV2)
             continue;
-        if (t->HasV1 && !pathSurvivesTagCodePage(t->FileName, &encoded)) {
+        if (t->HasV1 && !isAsciiText(t->FileName) && !pathSurvivesTagCodePage(t->FileName, &encoded)) {
             // Its ID3v1 row cannot be written, and a row here alone would
             // bring the track back without its ID3v1 values.
             logUnwritablePath(t->FileName);
             continue;
         }
-        const std::optional<QString> date = cachetext::formatDosDate(t->FileDate);
-        if (!date) {
+        if (!cachetext::formatDosDate(t->FileDate, date)) {
             QString gathered;
             appendField(gathered, t->FileName);
             WriteLog(QStringLiteral("ID3v2キャッシュ書き込みでエラー発生：") + badDateMessage(t->FileDate));
@@ -284,42 +361,64 @@ QByteArray RenderV2Cache(const TID3List &tracks)
             continue;
         }
         const TID3v2Record &v = t->V2;
-        appendField(text, t->FileName);
-        text.append(u',');
-        appendField(text, *date);
+        appendFieldUtf16LE(out, t->FileName);
+        appendLatin1LE(out, ",\"", 2);
+        appendLatin1LE(out, date, 19);
+        appendLatin1LE(out, "\"", 1);
         for (const QString *f : {&v.Artist, &v.Title, &v.Album, &v.Comment, &v.Year, &v.Genre}) {
-            text.append(u',');
-            appendField(text, *f);
+            appendLatin1LE(out, ",", 1);
+            appendFieldUtf16LE(out, *f);
         }
-        text.append(u',');
-        text.append(QString::number(v.TrackNumber));
+        appendLatin1LE(out, ",", 1);
+        appendNumberLE(out, v.TrackNumber);
         for (const QString *f : {&v.EncodedBy, &v.Copyright, &v.OriginalArtist, &v.Url, &v.Composer}) {
-            text.append(u',');
-            appendField(text, *f);
+            appendLatin1LE(out, ",", 1);
+            appendFieldUtf16LE(out, *f);
         }
-        text.append(u',');
-        text.append(t->TagVersionLabel());
-        text.append(u',');
-        text.append(QString::number(v.TextEncoding));
-        text.append(QStringLiteral("\r\n"));
+        appendLatin1LE(out, ",ID3v2.", 7);
+        appendNumberLE(out, v.MajorVersion);
+        appendLatin1LE(out, ",", 1);
+        appendNumberLE(out, v.TextEncoding);
+        appendLatin1LE(out, "\r\n", 2);
     }
-    QByteArray out;
-    out.resize(2 + text.size() * 2);
-    out[0] = char(0xFF);
-    out[1] = char(0xFE);
-    qToLittleEndian<char16_t>(text.utf16(), text.size(), out.data() + 2);
     return out;
 }
 
+namespace {
+
+// A cache that would come out byte for byte as it is on disk is left alone:
+// no rewrite, no flush to the disk.
+Result writeIfChanged(const QString &file, const QByteArray &bytes)
+{
+    QFile old(file);
+    if (old.open(QIODevice::ReadOnly) && old.size() == bytes.size()) {
+        // Compared piece by piece: the old file is never held whole.
+        QByteArray chunk;
+        qsizetype at = 0;
+        bool same = true;
+        while (same && at < bytes.size()) {
+            chunk = old.read(1 << 20);
+            if (chunk.isEmpty() || at + chunk.size() > bytes.size() || std::memcmp(chunk.constData(), bytes.constData() + at, size_t(chunk.size())) != 0)
+                same = false;
+            at += chunk.size();
+        }
+        if (same)
+            return Result::success();
+    }
+    return writeFileAtomically(file, bytes);
+}
+
+} // namespace
+
 Result WriteV1Cache(const TID3List &tracks, const QString &file)
 {
-    return writeFileAtomically(file, RenderV1Cache(tracks));
+    return writeIfChanged(file, RenderV1Cache(tracks));
 }
 
 Result WriteV2Cache(const TID3List &tracks, const QString &file)
 {
     WriteLog(QStringLiteral("キャッシュファイル(ID3v2)の書き込み処理開始"));
-    Result r = writeFileAtomically(file, RenderV2Cache(tracks));
+    Result r = writeIfChanged(file, RenderV2Cache(tracks));
     if (!r)
         WriteLog(r.message());
     WriteLog(QStringLiteral("キャッシュファイル(ID3v2)の書き込み処理終了"));

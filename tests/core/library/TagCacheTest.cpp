@@ -297,3 +297,32 @@ TEST_F(TagCache, FilesAreReplacedWholeAndMissingFilesDoNothing)
 }
 
 } // namespace
+
+namespace {
+
+ino_t inodeOf(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+TEST_F(TagCache, UnchangedCachesAreNotRewritten)
+{
+    TID3List list;
+    TID3ListItem *t = addTrack(list, QStringLiteral("/m/a.mp3"), kDate);
+    t->SetV2(v2(QStringLiteral("t")));
+    const QString file = home.file(QStringLiteral("vireo.2dt"));
+    ASSERT_TRUE(tagcache::WriteV2Cache(list, file));
+    const ino_t first = inodeOf(file);
+    ASSERT_TRUE(tagcache::WriteV2Cache(list, file));
+    EXPECT_EQ(inodeOf(file), first); // same bytes: the file stays as it is
+    t->V2.Title = QStringLiteral("u");
+    ASSERT_TRUE(tagcache::WriteV2Cache(list, file));
+    EXPECT_NE(inodeOf(file), first); // replaced through a new file
+    TID3List back;
+    tagcache::ReadV2Cache(back, file, {});
+    ASSERT_EQ(back.Count(), 1);
+    EXPECT_EQ(back.At(0)->V2.Title, QStringLiteral("u"));
+}
+
+} // namespace

@@ -3,10 +3,12 @@
 #include "library/TrackRecord.h"
 
 #include "formats/ID3v1.h"
+#include "formats/ID3v2.h"
 #include "platform/CodePage.h"
 
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -101,20 +103,6 @@ TEST(TrackRecord, MatchAlbumUsesAlbums)
     EXPECT_EQ(r.MatchAlbum(u"a", 2), -1);
 }
 
-TEST(TrackRecord, CreationState)
-{
-    const TID3ListItem r(QStringLiteral("/x.mp3"), -1);
-    EXPECT_EQ(r.FileDate, -1);
-    EXPECT_FALSE(r.HasV1);
-    EXPECT_FALSE(r.HasV2);
-    EXPECT_FALSE(r.Exists);
-    EXPECT_EQ(r.CompilationIndex, -1);
-    EXPECT_EQ(r.FileSize, 0);
-    EXPECT_EQ(r.V1.Genre, 255);
-    EXPECT_EQ(r.V1.Track, 0);
-    EXPECT_EQ(r.TagVersionLabel(), u"-");
-}
-
 TEST(TrackRecord, TagVersionLabel)
 {
     TID3ListItem r(QStringLiteral("/x.mp3"), 0);
@@ -187,6 +175,38 @@ TEST_F(TrackWriteBack, WriteV1ThenRemove)
     EXPECT_FALSE(r.HasV1);
     EXPECT_EQ(test::readFile(path), audio);
     EXPECT_FALSE(r.RemoveV1FromFile(store));
+}
+
+TEST_F(TrackWriteBack, WriteV2KeepsWhatTheRecordDoesNotHold)
+{
+    const QString demo = QStringLiteral(VIREO_SOURCE_DIR "/demo/山田花子/夏の歌/02 花火.mp3");
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::copy(demo, path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    TID3v2 before;
+    ASSERT_TRUE(before.LoadTag(path));
+    ASSERT_FALSE(before.Picture().ImageData.isEmpty());
+    TID3ListItem r(path, 0);
+    r.SetV2(TID3v2Record::FromTag(before));
+    r.V2.Title = QStringLiteral("新しい題");
+    r.V2.TrackNumber = 5;
+    ASSERT_TRUE(r.WriteV2ToFile());
+    TID3v2 after;
+    ASSERT_TRUE(after.LoadTag(path));
+    EXPECT_EQ(after.Title(), u"新しい題");
+    EXPECT_EQ(after.TrackNumber(), 5);
+    EXPECT_EQ(after.Artist(), before.Artist());
+    EXPECT_EQ(after.Composer(), before.Composer());
+    EXPECT_EQ(after.Picture().ImageData, before.Picture().ImageData);
+    EXPECT_EQ(after.Picture().MimeType, before.Picture().MimeType);
+    // The ID3v1 tag at the end survives the rewrite.
+    TID3v1 v1;
+    ASSERT_TRUE(v1.LoadTag(path));
+    EXPECT_TRUE(v1.Present());
+    ASSERT_TRUE(r.RemoveV2FromFile());
+    EXPECT_FALSE(r.HasV2);
+    ASSERT_TRUE(after.LoadTag(path));
+    EXPECT_FALSE(after.Present());
 }
 
 TEST_F(TrackWriteBack, FailedWriteKeepsTheFlags)
