@@ -79,9 +79,9 @@ QWidget *buildFilterBar(MainWidgets &w)
     w.Btn_NumReset->setObjectName(QStringLiteral("Btn_NumReset"));
     // Narrow enough for the panel's design width of 177.
     w.ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    w.ComboBox1->setMinimumContentsLength(3);
+    w.ComboBox1->setMinimumContentsLength(2);
     for (QPushButton *b : {w.Btn_NumSet, w.Btn_NumReset})
-        b->setMinimumWidth(1), b->setMaximumWidth(52);
+        b->setMinimumWidth(1), b->setMaximumWidth(60);
     lay->addWidget(w.Edit1);
     lay->addWidget(new QLabel(kFilterUnit, bar));
     lay->addWidget(w.ComboBox1, 1);
@@ -119,7 +119,7 @@ QWidget *buildSearchPage(MainWidgets &w)
         auto *box = new QCheckBox(QString::fromUtf16(f), group);
         box->setObjectName(QStringLiteral("SearchField%1").arg(i));
         w.searchFields.push_back(box);
-        grid->addWidget(box, 1 + i / 2, i % 2);
+        grid->addWidget(box, 1 + i, 0, 1, 2);
         ++i;
     }
     lay->addWidget(group);

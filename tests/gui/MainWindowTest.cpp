@@ -5,6 +5,7 @@
 #include "app/MainWidgets.h"
 #include "library/LibraryStore.h"
 #include "app/VireoMainForm.h"
+#include "fileops/CsvExportCommand.h"
 #include "helpers/GuiFixture.h"
 #include "library/FindFileForm.h"
 #include "library/ScanController.h"
@@ -167,6 +168,34 @@ private slots:
         QCOMPARE(again.trackList().columnWidth(kArtistColumn), 0);
         QVERIFY(!again.widgets().actions.columnByTag.value(4)->isChecked());
         QCOMPARE(again.trackList().widthOfTag(1), 200);
+    }
+
+    void lastSortColumnIsSortedAgainAtTheNextStart()
+    {
+        GuiFixture fx;
+        {
+            TVireoMainForm &form = fx.start();
+            form.trackList().columnClick(kTitleColumn);
+            form.trackList().columnClick(kTitleColumn); // descending now; the next start sorts ascending
+            fx.close();
+        }
+        QCOMPARE(vireo::readProfileString(fx.iniPath(), u"MusicList", u"LVM_SortColumn", "x"),
+                 QString::number(kTitleColumn));
+        MainWidgets &w = fx.start().widgets();
+        w.actions.showAll->trigger();
+        QCOMPARE(titles(w), QStringList({"Apple", "Encore", "Evening", "Morning", "Noon", "Zebra"}));
+    }
+
+    void csvExportWritesEveryTrack()
+    {
+        GuiFixture fx;
+        TVireoMainForm &form = fx.start();
+        const QString out = fx.programFolder() + "library.csv";
+        QVERIFY(form.findChild<CsvExportCommand *>()->exportTo(out));
+        const QList<QByteArray> lines = vireo::test::readFile(out).split('\n');
+        QCOMPARE(lines.size(), 8); // header, six tracks, and the empty rest after the last CR LF
+        QVERIFY(lines[0].startsWith("\"" + QStringLiteral("ファイル名").toUtf8() + "\""));
+        QVERIFY(lines[0].endsWith('\r'));
     }
 
     void searchListsMatchesUnderOneTab()
