@@ -1,5 +1,6 @@
 // vireo-cli: the core library from the command line, for scripts, benchmarks and checks.
 #include "commands.h"
+#include "settings/TagCodePageSetting.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -42,6 +43,8 @@ int main(int argc, char **argv)
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))
         return usage();
     const QString name = args.takeFirst();
+    // ID3v1 texts and the ID3v1 cache follow the tag code page of the settings file.
+    vireo::applyTagCodePageSetting();
     for (const Command &c : commands)
         if (name == QLatin1String(c.name))
             return c.run(args);

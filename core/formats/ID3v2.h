@@ -133,7 +133,7 @@ public:
 private:
     friend class Id3v2TagReader;
 
-    bool writeThroughCopy(const QString &path, const QByteArray *tag, int64_t skip);
+    bool writeThroughCopy(const QString &path, const QByteArray *tag);
     bool writeInPlace(const QString &path, const QByteArray &tag);
     bool fail(TagWriteError e, const QString &text);
 

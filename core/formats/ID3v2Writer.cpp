@@ -219,14 +219,14 @@ bool TID3v2::SaveTag(const QString &path)
 
     if (!info.NeedsRewrite)
         return writeInPlace(path, tag);
-    return writeThroughCopy(path, &tag, hasTag ? oldLength : 0);
+    return writeThroughCopy(path, &tag);
 }
 
 bool TID3v2::StripTag(const QString &path)
 {
     m_lastError = TagWriteError::None;
     m_lastErrorText.clear();
-    return writeThroughCopy(path, nullptr, 0);
+    return writeThroughCopy(path, nullptr);
 }
 
 bool TID3v2::writeInPlace(const QString &path, const QByteArray &tag)
@@ -248,11 +248,8 @@ bool TID3v2::writeInPlace(const QString &path, const QByteArray &tag)
 // Writes the new tag (none for a strip) and the file's content after its
 // old tag into path + "~", then puts that copy in the file's place in one
 // rename. The original is never deleted first.
-bool TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag, int64_t)
+bool TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag)
 {
-    QString error;
-    if (!makeWritable(path, &error))
-        return fail(TagWriteError::FileError, error);
     // Write beside the real file when path is a symbolic link, so the link stays a link.
     const QFileInfo info(path);
     const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
@@ -264,6 +261,9 @@ bool TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag, int64_
     const bool hasTag = header.startsWith("ID3");
     if (!tag && !hasTag)
         return fail(TagWriteError::FileError, target + QStringLiteral(": no ID3v2 tag"));
+    QString error;
+    if (!makeWritable(path, &error))
+        return fail(TagWriteError::FileError, error);
     const int64_t from = hasTag ? id3v2WholeTagLength(header, source.size()) : 0;
 
     const QString tmpPath = target + u'~';

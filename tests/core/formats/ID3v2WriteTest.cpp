@@ -303,8 +303,12 @@ TEST(Id3v2Strip, RemovesTheWholeTag)
     TID3v2 t;
     ASSERT_TRUE(t.StripTag(path));
     EXPECT_EQ(readFile(path), kAudio);
+    // Without a tag: false, and not even the mode changes.
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
     EXPECT_FALSE(t.StripTag(path));
     EXPECT_EQ(readFile(path), kAudio);
+    EXPECT_EQ(modeOf(path), mode_t(0444));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0644), 0);
 
     // A bogus size cuts nothing.
     const QByteArray bogus = QByteArray("ID3\x03\x00\x00\x7F\x7F\x7F\x7F", 10) + kAudio;
