@@ -10,6 +10,8 @@
 #include <QFileInfo>
 
 #include <csignal>
+#include <optional>
+#include <thread>
 #include <cstdio>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -134,17 +136,23 @@ int runScan(const QStringList &args, bool rebuild)
     if (!args.isEmpty())
         folder = QDir(folder).absolutePath();
 
-    LibrarySession session;
+    // The search does not depend on the library, so it runs on a second
+    // thread while the caches load; the scan then takes its result.
     TerminalProgress progress;
+    vireo::SearchResult found;
+    std::thread search([&] { found = vireo::FindFiles(folder, u".MP3", &progress); });
+    std::optional<LibrarySession> session;
+    session.emplace();
+    search.join();
     vireo::ScanOutcome outcome;
-    const bool ok = rebuild ? vireo::RebuildCache(session.store(), folder, progress, &outcome)
-                            : vireo::OpenDefaultFolder(session.store(), folder, false, progress, &outcome);
+    const bool ok = rebuild ? vireo::RebuildCache(session->store(), folder, progress, &outcome, &found)
+                            : vireo::OpenDefaultFolder(session->store(), folder, false, progress, &outcome, &found);
     if (!ok)
         return 2;
-    if (!session.finish())
+    if (!session->finish())
         return 1;
     std::printf("tracks: %lld\nfound: %lld\nread from tags: %lld\nfrom caches: %lld\n%selapsed: %.3f s\n",
-                static_cast<long long>(session.store().TrackCount()),
+                static_cast<long long>(session->store().TrackCount()),
                 static_cast<long long>(outcome.Files.size()),
                 static_cast<long long>(outcome.ReadFromTags),
                 static_cast<long long>(outcome.FromLibrary),

@@ -6,6 +6,7 @@
 #include "library/FindFiles.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 namespace vireo {
@@ -53,16 +54,26 @@ public:
 // The scan of a folder: searches it for ".MP3" files unless the store's
 // CacheOnly is set, looks every file up with FindOrRead, runs RefreshFlags
 // and lets the host rebuild its views.
-ScanOutcome ScanFolder(TID3TagUseful &store, const QString &folder, bool wholeLibrary, ScanHost &host);
+// presearched: the result of FindFiles on the same folder made beforehand
+// (for example on another thread while the caches loaded); used instead of
+// searching again.
+ScanOutcome ScanFolder(TID3TagUseful &store, const QString &folder, bool wholeLibrary, ScanHost &host,
+                       SearchResult *presearched = nullptr);
 
 // Opens the default music folder: a whole-library scan of mp3Dir. Unless
 // startingUp, CacheOnly is off for the scan, so the disk is always searched.
 // False (and the message shown) when mp3Dir is empty.
 bool OpenDefaultFolder(TID3TagUseful &store, const QString &mp3Dir, bool startingUp, ScanHost &host,
-                       ScanOutcome *outcome = nullptr);
+                       ScanOutcome *outcome = nullptr, SearchResult *presearched = nullptr);
 
 // The cache rebuild: empties the library, then opens the default folder.
-bool RebuildCache(TID3TagUseful &store, const QString &mp3Dir, ScanHost &host, ScanOutcome *outcome = nullptr);
+bool RebuildCache(TID3TagUseful &store, const QString &mp3Dir, ScanHost &host, ScanOutcome *outcome = nullptr,
+                  SearchResult *presearched = nullptr);
+
+// Files and folders dropped on the track list: each existing file is looked
+// up whatever its extension, each other name is scanned as a whole-library
+// folder; then the host rebuilds its views once more. Returns the track count text.
+QString DropFiles(TID3TagUseful &store, const QStringList &names, ScanHost &host);
 
 // The message shown when no default folder is set.
 QString NoMusicFolderMessage();

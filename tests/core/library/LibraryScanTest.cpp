@@ -270,3 +270,29 @@ TEST_F(Search, DatesAndSizesOfFoundFiles)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Scan, DroppedFilesAndFolders)
+{
+    add(QStringLiteral("d/1.mp3"), "one");
+    const QString picture = music() + QStringLiteral("/cover.jpg");
+    writeFile(picture, "not music");
+    TID3TagUseful store(programPath(u""));
+    store.setSaveCachesOnDestroy(false);
+    RecordingHost h;
+    clearLog();
+    const QString count = DropFiles(store, {picture, music() + QStringLiteral("/d")}, h);
+    EXPECT_EQ(count, QStringLiteral("MP3ファイル数：2"));
+    ASSERT_EQ(store.TrackCount(), 2);
+    EXPECT_EQ(store.TrackAt(0)->FileName, picture); // any extension, as a track without tags
+    EXPECT_FALSE(store.TrackAt(0)->HasV1 || store.TrackAt(0)->HasV2);
+    EXPECT_EQ(h.rebuilds, 2); // the folder's own scan, then the drop
+    const QStringList log = logMessages();
+    EXPECT_EQ(log.value(0), QStringLiteral("MP3ファイル読み込み処理開始"));
+    EXPECT_EQ(log.value(1), QStringLiteral("DROPしたMP3ファイル数2ファイル"));
+    EXPECT_EQ(log.value(2), picture);
+    EXPECT_EQ(log.last(), QStringLiteral("MP3ファイル読み込みワーク解放"));
+}
+
+} // namespace
