@@ -176,6 +176,9 @@ QWidget *buildLeftPanel(MainWidgets &w, const DataModule &images)
     cl->addWidget(w.Action1_btn);
     cl->addWidget(w.Action2_btn);
     pc->setCornerWidget(corner, Qt::TopRightCorner);
+    // The two buttons above replace the tab bar's own arrows, which stay as
+    // zero-width stand-ins that the buttons press.
+    pc->tabBar()->setStyleSheet(QStringLiteral("QTabBar::scroller { width: 0px; }"));
     return panel;
 }
 
