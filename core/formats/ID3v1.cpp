@@ -39,29 +39,11 @@ struct WritableFile {
     }
     bool readTail(char *out) const
     {
-        int64_t done = 0;
-        while (done < TID3v1::BlockSize) {
-            const ssize_t r = ::pread(fd, out + done, TID3v1::BlockSize - done, size - TID3v1::BlockSize + done);
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r <= 0)
-                return false;
-            done += r;
-        }
-        return true;
+        return preadAllFd(fd, out, TID3v1::BlockSize, size - TID3v1::BlockSize);
     }
     bool writeAt(const char *data, int64_t length, int64_t offset) const
     {
-        int64_t done = 0;
-        while (done < length) {
-            const ssize_t w = ::pwrite(fd, data + done, length - done, offset + done);
-            if (w < 0 && errno == EINTR)
-                continue;
-            if (w <= 0)
-                return false;
-            done += w;
-        }
-        return true;
+        return pwriteAllFd(fd, data, length, offset);
     }
 };
 }

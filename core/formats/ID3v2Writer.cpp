@@ -78,23 +78,6 @@ QByteArray pictureBody(const TagPicInfo &pic, const QByteArray &image, uint8_t c
     return b;
 }
 
-bool writeAll(int fd, const char *data, int64_t length)
-{
-    int64_t done = 0;
-    while (done < length) {
-        const ssize_t w = ::write(fd, data + done, size_t(length - done));
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0) {
-            if (w == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        done += w;
-    }
-    return true;
-}
-
 // Gives the owner write permission when the file lacks it (the read-only
 // attribute of other systems); false when the file is not a regular file.
 bool makeWritable(const QString &path, QString *error)
@@ -238,7 +221,7 @@ bool TID3v2::writeInPlace(const QString &path, const QByteArray &tag)
     const int fd = ::open(native.constData(), O_WRONLY | O_CLOEXEC);
     if (fd < 0)
         return fail(TagWriteError::FileError, errnoText(path, errno));
-    const bool ok = writeAll(fd, tag.constData(), tag.size()) && ::fsync(fd) == 0;
+    const bool ok = writeAllFd(fd, tag.constData(), tag.size()) && ::fsync(fd) == 0;
     const int e = errno;
     if (::close(fd) != 0 || !ok)
         return fail(TagWriteError::FileError, errnoText(path, ok ? errno : e));
@@ -281,13 +264,13 @@ bool TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag)
     if (::stat(QFile::encodeName(target).constData(), &st) == 0 && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
         // Not permitted for another owner's file: the copy stays ours, as any editor's would.
     }
-    if (tag && !writeAll(fd, tag->constData(), tag->size()))
+    if (tag && !writeAllFd(fd, tag->constData(), tag->size()))
         return abandon(errnoText(tmpPath, errno));
     for (int64_t pos = from; pos < source.size();) {
         const QByteArray chunk = source.readAt(pos, qMin(kCopyChunk, source.size() - pos));
         if (chunk.isEmpty())
             return abandon(target + QStringLiteral(": read error"));
-        if (!writeAll(fd, chunk.constData(), chunk.size()))
+        if (!writeAllFd(fd, chunk.constData(), chunk.size()))
             return abandon(errnoText(tmpPath, errno));
         pos += chunk.size();
     }

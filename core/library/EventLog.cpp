@@ -1,6 +1,7 @@
 #include "EventLog.h"
 
 #include "platform/CodePage.h"
+#include "platform/FileAccess.h"
 #include "platform/Paths.h"
 
 #include <QDateTime>
@@ -21,19 +22,7 @@ const QString kUnicodeName = QStringLiteral("vireo_uni.log");
 
 QString backupName(const QString &logPath) { return changeFileExt(logPath, u".bak"); }
 
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t w = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        done += w;
-    }
-    return true;
-}
+bool writeAll(int fd, const QByteArray &bytes) { return writeAllFd(fd, bytes.constData(), bytes.size()); }
 
 QByteArray utf16le(QStringView text)
 {

@@ -52,6 +52,42 @@ bool fileExists(const QString &path)
     return ::stat(nativePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+namespace {
+// One loop for every transfer: op moves at most n bytes at position pos.
+template <typename Op>
+bool transferAll(int64_t length, Op op)
+{
+    int64_t done = 0;
+    while (done < length) {
+        const ssize_t r = op(done, length - done);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0) {
+            if (r == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += r;
+    }
+    return true;
+}
+}
+
+bool writeAllFd(int fd, const char *data, int64_t length)
+{
+    return transferAll(length, [&](int64_t done, int64_t n) { return ::write(fd, data + done, size_t(n)); });
+}
+
+bool pwriteAllFd(int fd, const char *data, int64_t length, int64_t offset)
+{
+    return transferAll(length, [&](int64_t done, int64_t n) { return ::pwrite(fd, data + done, size_t(n), offset + done); });
+}
+
+bool preadAllFd(int fd, char *data, int64_t length, int64_t offset)
+{
+    return transferAll(length, [&](int64_t done, int64_t n) { return ::pread(fd, data + done, size_t(n), offset + done); });
+}
+
 FileReader::~FileReader() { close(); }
 
 bool FileReader::open(const QString &path)
@@ -140,18 +176,11 @@ Result writeFileAtomically(const QString &path, const QByteArray &bytes)
     const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return Result::failure(tmpPath + QStringLiteral(": ") + errnoText(errno));
-    int64_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t w = ::write(fd, bytes.constData() + done, bytes.size() - done);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0) {
-            const int e = w < 0 ? errno : ENOSPC;
-            ::close(fd);
-            ::unlink(tmp.constData());
-            return Result::failure(path + QStringLiteral(": ") + errnoText(e));
-        }
-        done += w;
+    if (!writeAllFd(fd, bytes.constData(), bytes.size())) {
+        const int e = errno;
+        ::close(fd);
+        ::unlink(tmp.constData());
+        return Result::failure(path + QStringLiteral(": ") + errnoText(e));
     }
     if (::close(fd) != 0) {
         const int e = errno;

@@ -58,6 +58,13 @@ Result writeFileAtomically(const QString &path, const QByteArray &bytes);
 // fsynced and renamed over path. On failure tmpPath is removed.
 Result replaceFileWith(const QString &tmpPath, const QString &path);
 
+// Loops over short transfers and EINTR on an open descriptor. False on
+// failure with errno set (ENOSPC when the device takes no more bytes).
+bool writeAllFd(int fd, const char *data, int64_t length);
+bool pwriteAllFd(int fd, const char *data, int64_t length, int64_t offset);
+// Reads exactly length bytes at offset; false when fewer are there.
+bool preadAllFd(int fd, char *data, int64_t length, int64_t offset);
+
 // Reads a whole (small) file; false when it cannot be opened or read.
 bool readWholeFile(const QString &path, QByteArray &out);
 

@@ -92,3 +92,17 @@ QIcon DataModule::treeImage(int index) const
 }
 
 } // namespace vireo::gui
+
+namespace vireo::gui {
+
+QIcon DataModule::treeIcon(int index, int selectedIndex) const
+{
+    QIcon icon = treeImage(index);
+    if (selectedIndex >= 0 && selectedIndex != index) {
+        const QIcon sel = treeImage(selectedIndex);
+        icon.addPixmap(sel.pixmap(16, 16), QIcon::Selected);
+    }
+    return icon;
+}
+
+} // namespace vireo::gui

@@ -13,6 +13,8 @@ public:
     QIcon rowImage(int index) const;
     // Tree images by index: 2 album, 3 album selected, 16 compilation, 0 artist.
     QIcon treeImage(int index) const;
+    // A node's icon: `index` normally, `selectedIndex` (when not -1) while selected.
+    QIcon treeIcon(int index, int selectedIndex) const;
     // A toolbar or tab icon: a rounded square in a colour with a short mark.
     static QIcon badge(const QString &mark, const QColor &colour);
 

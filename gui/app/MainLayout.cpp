@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -33,12 +34,12 @@ using namespace text;
 
 namespace {
 
-QTreeWidget *makeTree(const char *name, QWidget *parent)
+QTreeView *makeTree(const char *name, QWidget *parent)
 {
-    auto *t = new QTreeWidget(parent);
+    auto *t = new QTreeView(parent);
     t->setObjectName(QString::fromLatin1(name));
     t->setHeaderHidden(true);
-    t->setColumnCount(1);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setContextMenuPolicy(Qt::CustomContextMenu);
     t->setUniformRowHeights(true);
     return t;
@@ -76,6 +77,11 @@ QWidget *buildFilterBar(MainWidgets &w)
     w.Btn_NumSet->setObjectName(QStringLiteral("Btn_NumSet"));
     w.Btn_NumReset = new QPushButton(kFilterReset, bar);
     w.Btn_NumReset->setObjectName(QStringLiteral("Btn_NumReset"));
+    // Narrow enough for the panel's design width of 177.
+    w.ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    w.ComboBox1->setMinimumContentsLength(3);
+    for (QPushButton *b : {w.Btn_NumSet, w.Btn_NumReset})
+        b->setMinimumWidth(1), b->setMaximumWidth(52);
     lay->addWidget(w.Edit1);
     lay->addWidget(new QLabel(kFilterUnit, bar));
     lay->addWidget(w.ComboBox1, 1);

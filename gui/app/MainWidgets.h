@@ -19,7 +19,7 @@ class QTabWidget;
 class QTableView;
 class QToolBar;
 class QToolButton;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 class QDockWidget;
 
@@ -70,8 +70,8 @@ struct MainWidgets {
     QWidget *Panel_ArticetList = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QToolButton *Action1_btn = nullptr, *Action2_btn = nullptr;
-    QTreeWidget *TreeView_Artist = nullptr, *TreeView_Album = nullptr, *TreeView_Fav = nullptr;
-    QTreeWidget *TreeView_SelectFolder = nullptr;
+    QTreeView *TreeView_Artist = nullptr, *TreeView_Album = nullptr, *TreeView_Fav = nullptr;
+    QTreeView *TreeView_SelectFolder = nullptr;
     // Song-count filter
     QLineEdit *Edit1 = nullptr;
     QComboBox *ComboBox1 = nullptr;

@@ -1,5 +1,7 @@
 #include "app/SignalCloser.h"
 
+#include "app/VireoMainForm.h"
+
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -37,6 +39,8 @@ SignalCloser::SignalCloser(QWidget *window, QObject *parent) : QObject(parent), 
         signalfd_siginfo info;
         while (::read(m_fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
         }
+        if (auto *form = qobject_cast<TVireoMainForm *>(m_window))
+            form->setQuietClose(true);
         if (m_window)
             m_window->close();
     });

@@ -1,15 +1,40 @@
 #include "app/VireoMainForm.h"
 
 #include "app/AboutBox.h"
+#include "app/AppServices.h"
 #include "app/LayoutController.h"
 #include "app/MainTexts.h"
+#include "fileops/CsvExportCommand.h"
+#include "library/EventLog.h"
+#include "library/LibraryStore.h"
+#include "library/ScanController.h"
+#include "platform/Paths.h"
+#include "settings/MainWindowSettings.h"
+#include "settings/SettingsBinder.h"
+#include "settings/SettingsCatalogue.h"
+#include "settings/TagCodePageSetting.h"
+#include "views/BrowseController.h"
+#include "views/SearchController.h"
+#include "views/TrackListController.h"
+#include "views/TrackListModel.h"
+#include "views/TreeNodeModel.h"
+#include "views/TreesController.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
 
 namespace vireo::gui {
 
-TVireoMainForm::TVireoMainForm(QWidget *parent) : QMainWindow(parent)
+namespace {
+void log(const char16_t *text) { WriteLog(QString::fromUtf16(text)); }
+} // namespace
+
+TVireoMainForm::TVireoMainForm(AppServices &services, QWidget *parent)
+    : QMainWindow(parent), app(services), m_settings(std::make_unique<MainWindowSettings>())
 {
     setObjectName(QStringLiteral("VireoMainForm"));
     setWindowTitle(text::kAppTitle);
@@ -22,17 +47,110 @@ TVireoMainForm::TVireoMainForm(QWidget *parent) : QMainWindow(parent)
     buildMainMenus(w, m_images);
     buildMainLayout(w, m_images);
     m_layout = new LayoutController(w, this);
+    m_trackList = new TrackListController(w, app, m_images, this);
+    m_browse = new BrowseController(w, app, m_trackList->model(), this);
+    connect(m_browse, &BrowseController::rowsChanged, m_trackList, &TrackListController::rowsChanged);
+    m_trees = new TreesController(w, app, *m_browse, m_images, this);
+    m_search = new SearchController(w, app, *m_browse, this);
+    m_scans = new ScanController(w, app, *m_browse, *m_trees, this);
+    m_csv = new CsvExportCommand(w, app, this);
+    m_binder = std::make_unique<SettingsBinder>(w, app, *m_layout, *m_trackList);
     m_about = new TAboutBox(this);
 
     connect(w.actions.exit, &QAction::triggered, this, &QWidget::close);
     connect(w.actions.about, &QAction::triggered, m_about, &QDialog::exec);
+
+    startUp();
 }
 
-TVireoMainForm::~TVireoMainForm() = default;
+TVireoMainForm::~TVireoMainForm()
+{
+    if (!m_shutDown)
+        shutdown();
+}
+
+void TVireoMainForm::startUp()
+{
+    app.closing = false;
+    // The program folder becomes the current folder; the logs live there.
+    app.programFolder = programFolder();
+    QDir::setCurrent(app.programFolder);
+    eventLog().setFolder(app.programFolder);
+    RotateLogs();
+    setLoggingEnabled(true);
+
+    // ID3v1 texts and the ID3v1 cache are read in the tag code page: choose it first.
+    applyTagCodePageSetting();
+    app.makeStore();
+    app.store()->setMessageHandler([this](const QString &message) {
+        QMessageBox::critical(this, text::kAppTitle, message);
+    });
+    app.startingUp = true;
+    app.browse().switchViewMode(views::ViewMode::Loading);
+    app.browse().table().setSortKey(0);
+    app.browse().takeChanges();
+    app.tempPlaylistPath = app.programFolder + QStringLiteral("$$vire$$.m3u");
+
+    auto settingsStore = makeSettingsStore();
+    app.setSettings(std::move(settingsStore));
+    loadSettings(app.settings(), *m_settings, [this] { app.store()->LoadCaches(); });
+    m_binder->apply(*m_settings);
+
+    app.lastFolder = m_settings->musicFolder;
+    log(u"メニューの初期化開始");
+    log(u"メニューの初期化終了");
+    log(u"MP3プレイヤーコントローラ初期化開始");
+    log(u"MP3プレイヤーコントローラ初期化終了");
+
+    m_scans->openDefaultFolder();
+    app.startingUp = false;
+    m_trackList->columnClick(app.browse().table().lastSortColumn());
+    w.v2_cbx->setChecked(false);
+    w.actions.quickPlay->setChecked(false);
+    log(u"初期化処理終了");
+}
 
 void TVireoMainForm::closeEvent(QCloseEvent *event)
 {
+    app.closing = true;
+    if (!m_shutDown)
+        shutdown();
     event->accept();
+}
+
+void TVireoMainForm::shutdown()
+{
+    m_shutDown = true;
+    log(u"終了処理開始");
+    m_binder->collect(*m_settings);
+    const Result saved = saveSettings(app.settings(), *m_settings);
+    if (!saved.ok() && !m_quietClose)
+        QMessageBox::critical(this, text::kAppTitle, saved.message());
+
+    log(u"内蔵プレイヤー開放");
+    log(u"内蔵プレイヤー開放終了");
+    log(u"MP3リストバッファ開放");
+    app.browse().libraryRefreshing();
+    app.browse().takeChanges();
+    m_trackList->model().rowsReplaced();
+    log(u"MP3リストバッファ開放終了");
+    if (QFile::exists(app.tempPlaylistPath))
+        QFile::remove(app.tempPlaylistPath);
+    log(u"M3Uリスト開放");
+    log(u"M3Uリスト開放終了");
+    m_trees->artistModel().setNodes(nullptr);
+    m_trees->albumModel().setNodes(nullptr);
+    m_trees->folderModel().setNodes(nullptr);
+    app.trees = {};
+    app.folderTree.clear();
+
+    log(u"MP3リスト開放");
+    app.destroyStore();
+    log(u"MP3リスト開放");
+    log(u"カバーアートリスト開放開始");
+    log(u"カバーアートリスト開放終了");
+    app.hiddenGenres.clear();
+    log(u"Vireo終了");
 }
 
 } // namespace vireo::gui

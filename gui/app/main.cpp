@@ -1,18 +1,16 @@
 // The desktop program: one main window over the music library.
-#include "app/MainTexts.h"
+#include "app/AppServices.h"
 #include "app/SignalCloser.h"
+#include "app/VireoApplication.h"
 #include "app/VireoMainForm.h"
-
-#include <QApplication>
 
 int main(int argc, char **argv)
 {
     vireo::gui::SignalCloser::blockTerminationSignals();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(vireo::gui::text::kAppTitle);
-    QApplication::setApplicationVersion(QStringLiteral(VIREO_VERSION));
-    vireo::gui::TVireoMainForm form;
+    vireo::gui::VireoApplication app(argc, argv);
+    vireo::gui::AppServices services;
+    vireo::gui::TVireoMainForm form(services);
     vireo::gui::SignalCloser closer(&form);
     form.show();
-    return QApplication::exec();
+    return vireo::gui::VireoApplication::exec();
 }

@@ -2,6 +2,7 @@
 // places, later commands present but disabled, shared toggles kept in step.
 #include "app/MainWidgets.h"
 #include "app/VireoMainForm.h"
+#include "helpers/GuiFixture.h"
 
 #include <QAction>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 using namespace vireo::gui;
+using vireo::gui::test::GuiFixture;
 
 namespace {
 QAction *findAction(QWidget *root, const QString &caption)
@@ -57,7 +59,8 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(bool, enabled);
         QFETCH(QString, shortcut);
-        TVireoMainForm form;
+        GuiFixture fx(QList<vireo::gui::test::Song>{});
+        TVireoMainForm &form = fx.start();
         QAction *a = findAction(&form, caption);
         QVERIFY2(a, qPrintable(caption));
         QCOMPARE(a->isEnabled(), enabled);
@@ -66,8 +69,8 @@ private slots:
 
     void treePanelToggleIsShared()
     {
-        TVireoMainForm form;
-        form.show();
+        GuiFixture fx(QList<vireo::gui::test::Song>{});
+        TVireoMainForm &form = fx.start();
         MainWidgets &w = form.widgets();
         QAction *toolbarToggle = nullptr;
         for (QAction *a : w.TBXToolbar2->actions())
@@ -84,7 +87,8 @@ private slots:
 
     void layoutsMoveTheTreePanel()
     {
-        TVireoMainForm form;
+        GuiFixture fx(QList<vireo::gui::test::Song>{});
+        TVireoMainForm &form = fx.start();
         MainWidgets &w = form.widgets();
         w.actions.layoutA->trigger();
         QCOMPARE(w.mainSplitter->orientation(), Qt::Vertical);
@@ -95,7 +99,8 @@ private slots:
 
     void leftPagesCarryHints()
     {
-        TVireoMainForm form;
+        GuiFixture fx(QList<vireo::gui::test::Song>{});
+        TVireoMainForm &form = fx.start();
         QTabWidget *pc = form.widgets().PageControl1;
         QCOMPARE(pc->count(), 5);
         const QStringList hints = {"Artist & Album List", "Album List", "M3U Play List",

@@ -1,0 +1,52 @@
+#pragma once
+// The commands that fill the library from the disk: open the default folder,
+// the cache rebuild, open a chosen folder, and a drop of files or folders on
+// the track list; each with its progress window and status-bar texts.
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+namespace vireo::gui {
+
+class AppServices;
+class BrowseController;
+class TreesController;
+struct MainWidgets;
+
+class ScanController : public QObject {
+    Q_OBJECT
+public:
+    ScanController(MainWidgets &w, AppServices &app, BrowseController &browse, TreesController &trees,
+                   QObject *parent = nullptr);
+
+    // "デフォルトフォルダを開く(&O)", "最新のファイルを確認" and the start-up scan.
+    void openDefaultFolder();
+    // "キャッシュ再構築".
+    void rebuildCache();
+    // "フォルダを指定して開く(&N)", "フォルダ指定で確認".
+    void openChosenFolder();
+    // Scans a folder the user picked (the chooser's answer).
+    void openFolder(const QString &folder);
+    // A drop on the track list, after the user said yes.
+    void addDropped(const QStringList &names);
+    // The scan of one folder; whole-library rebuilds the trees, otherwise the
+    // folder view gets a node. Returns the number of files found.
+    int scanFolder(const QString &folder, bool wholeLibrary);
+
+    // Tests answer the drop question instead of a user.
+    void setDropQuestion(std::function<bool()> ask) { m_askDrop = std::move(ask); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+
+    MainWidgets &w;
+    AppServices &app;
+    BrowseController &browse;
+    TreesController &trees;
+    std::function<bool()> m_askDrop;
+};
+
+} // namespace vireo::gui

@@ -1,0 +1,39 @@
+#include "views/SearchController.h"
+
+#include "app/AppServices.h"
+#include "app/MainWidgets.h"
+#include "views/BrowseController.h"
+#include "views/Search.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vireo::gui {
+
+SearchController::SearchController(MainWidgets &widgets, AppServices &services, BrowseController &b,
+                                   QObject *parent)
+    : QObject(parent), w(widgets), app(services), browse(b)
+{
+    connect(w.Btn_Search, &QPushButton::clicked, this, &SearchController::search);
+}
+
+void SearchController::search()
+{
+    // The boxes in page order carry the field bits in the same order.
+    static const unsigned bits[] = {
+        views::SearchFileName, views::SearchArtist, views::SearchTitle, views::SearchAlbum,
+        views::SearchComment, views::SearchYear, views::SearchEncodedBy, views::SearchCopyright,
+        views::SearchOriginalArtist, views::SearchUrl, views::SearchComposer};
+    views::SearchRequest request;
+    request.Text = w.SearchEdit->text();
+    request.V1 = w.v1_cbx->isChecked();
+    request.V2 = w.v2_cbx->isChecked();
+    for (int i = 0; i < w.searchFields.size() && i < int(std::size(bits)); ++i)
+        if (w.searchFields[i]->isChecked())
+            request.Fields |= bits[i];
+    app.browse().search(request);
+    browse.apply();
+}
+
+} // namespace vireo::gui

@@ -1,0 +1,48 @@
+// A picture of the main window over the bundled demo collection, saved to
+// the build folder: an artist chosen, its album tabs and its tracks listed.
+#include "app/MainWidgets.h"
+#include "app/VireoMainForm.h"
+#include "helpers/GuiFixture.h"
+
+#include <QDir>
+#include <QTabBar>
+#include <QTableView>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace vireo::gui;
+using namespace vireo::gui::test;
+
+class DemoScreenshotTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mainWindowOverTheDemoCollection()
+    {
+        const QString demo = QStringLiteral(VIREO_SOURCE_DIR "/demo/");
+        if (!QDir(demo).exists())
+            QSKIP("no demo collection");
+        GuiFixture fx(QList<Song>{});
+        fx.setIni("MP3Param", "MP3Dir", demo);
+        fx.setIni("MusicList", "LVM_FileNameWidth", "160");
+        TVireoMainForm &form = fx.start();
+        form.resize(1100, 640);
+        MainWidgets &w = form.widgets();
+        QTreeView *tree = w.TreeView_Artist;
+        QVERIFY(tree->model()->rowCount() > 1);
+        const QModelIndex artist = tree->model()->index(1, 0);
+        tree->expand(artist);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(artist).center());
+        QVERIFY(w.TabControl1->count() >= 2);
+        QVERIFY(w.ListView_MAIN->model()->rowCount() > 0);
+        w.ListView_MAIN->selectRow(0);
+        QApplication::processEvents();
+        const QImage shot = form.grab().toImage();
+        QVERIFY(!shot.isNull());
+        const QString out = QStringLiteral(VIREO_BINARY_DIR "/gui-screenshot.png");
+        QVERIFY(shot.save(out));
+        qInfo("screenshot: %s", qPrintable(out));
+    }
+};
+
+QTEST_MAIN(DemoScreenshotTest)
+#include "DemoScreenshotTest.moc"

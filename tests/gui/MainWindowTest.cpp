@@ -1,0 +1,320 @@
+// The main window over a real folder of MP3 files: start-up scan, browsing
+// through the trees, tabs, columns, search, folder view and filter, and a
+// clean close and restart.
+#include "app/AppServices.h"
+#include "app/MainWidgets.h"
+#include "library/LibraryStore.h"
+#include "app/VireoMainForm.h"
+#include "helpers/GuiFixture.h"
+#include "library/FindFileForm.h"
+#include "library/ScanController.h"
+#include "platform/FileAccess.h"
+#include "settings/ProfileFile.h"
+#include "views/TrackListController.h"
+#include "views/TreesController.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace vireo::gui;
+using namespace vireo::gui::test;
+
+namespace {
+
+constexpr int kTitleColumn = 5;
+constexpr int kTrackColumn = 4;
+constexpr int kArtistColumn = 6;
+
+QModelIndex topLevel(QTreeView *tree, const QString &startsWith)
+{
+    QAbstractItemModel *m = tree->model();
+    for (int r = 0; r < m->rowCount(); ++r)
+        if (m->index(r, 0).data().toString().startsWith(startsWith))
+            return m->index(r, 0);
+    return {};
+}
+
+void clickNode(QTreeView *tree, const QModelIndex &index)
+{
+    QVERIFY(index.isValid());
+    tree->scrollTo(index);
+    const QRect r = tree->visualRect(index);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+QStringList titles(MainWidgets &w) { return columnTexts(w.ListView_MAIN->model(), kTitleColumn); }
+// The titles as a sorted list, where the order is the file system's.
+QStringList titleSet(MainWidgets &w)
+{
+    QStringList t = titles(w);
+    t.sort();
+    return t;
+}
+
+int indexOfLine(const QStringList &lines, const QString &line, int from = 0)
+{
+    for (int i = from; i < lines.size(); ++i)
+        if (lines[i] == line)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startupScanBuildsTheTrees()
+    {
+        GuiFixture fx;
+        TVireoMainForm &form = fx.start();
+        MainWidgets &w = form.widgets();
+        QCOMPARE(topLevelTexts(w.TreeView_Artist->model()),
+                 QStringList({"コンピレーション", "Alpha", "Beta", "Gamma"}));
+        QCOMPARE(topLevelTexts(w.TreeView_Album->model()),
+                 QStringList({"First", "Live", "Only", "Second"}));
+        QCOMPARE(w.SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：6"));
+        QVERIFY(w.SpTBXLabelItem4->text().isEmpty());
+        // The list stays empty until the user picks something.
+        QCOMPARE(w.ListView_MAIN->model()->rowCount(), 0);
+        const QStringList log = fx.logLines();
+        QVERIFY(log.value(0).startsWith("コンピレーション"));
+        const int load = indexOfLine(log, "パラメタの読み込み開始");
+        const int scan = indexOfLine(log, "MP3データ読み込み開始");
+        const int done = indexOfLine(log, "初期化処理終了");
+        QVERIFY(load > 0 && scan > load && done > scan);
+        QVERIFY(indexOfLine(log, "検出したMP3ファイル数：6ファイル") > scan);
+    }
+
+    void artistSelectionFillsTabsAndAlbumTabNarrows()
+    {
+        GuiFixture fx;
+        MainWidgets &w = fx.start().widgets();
+        clickNode(w.TreeView_Artist, topLevel(w.TreeView_Artist, "Alpha"));
+        QCOMPARE(tabCaptions(w.TabControl1), QStringList({"全曲", "First", "Second"}));
+        QCOMPARE(w.TabControl1->currentIndex(), 0);
+        QCOMPARE(titleSet(w), QStringList({"Evening", "Morning", "Noon"}));
+        w.TabControl1->setCurrentIndex(2);
+        QCOMPARE(titles(w), QStringList({"Evening"}));
+        // An album node activates its tab.
+        const QModelIndex alpha = topLevel(w.TreeView_Artist, "Alpha");
+        w.TreeView_Artist->expand(alpha);
+        clickNode(w.TreeView_Artist, w.TreeView_Artist->model()->index(0, 0, alpha));
+        QCOMPARE(w.TabControl1->currentIndex(), 1);
+        QCOMPARE(titleSet(w), QStringList({"Morning", "Noon"}));
+    }
+
+    void columnClickSortsAndToggles()
+    {
+        GuiFixture fx;
+        TVireoMainForm &form = fx.start();
+        MainWidgets &w = form.widgets();
+        w.actions.showAll->trigger();
+        QCOMPARE(w.ListView_MAIN->model()->rowCount(), 6);
+        QHeaderView *header = w.ListView_MAIN->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(kTitleColumn) + 5, 5));
+        QCOMPARE(titles(w), QStringList({"Apple", "Encore", "Evening", "Morning", "Noon", "Zebra"}));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(kTitleColumn) + 5, 5));
+        QCOMPARE(titles(w), QStringList({"Zebra", "Noon", "Morning", "Evening", "Encore", "Apple"}));
+        // Tracks without a number come first ascending.
+        form.trackList().columnClick(kTrackColumn);
+        QCOMPARE(columnTexts(w.ListView_MAIN->model(), kTrackColumn).first(), QString());
+        form.trackList().columnClick(kTrackColumn);
+        QCOMPARE(columnTexts(w.ListView_MAIN->model(), kTrackColumn).last(), QString());
+        // Alternating colours: the first row has the second colour.
+        const QVariant first = w.ListView_MAIN->model()->index(0, 3).data(Qt::BackgroundRole);
+        const QVariant second = w.ListView_MAIN->model()->index(1, 3).data(Qt::BackgroundRole);
+        QVERIFY(first != second);
+    }
+
+    void hiddenColumnStaysHiddenAfterRestart()
+    {
+        GuiFixture fx;
+        {
+            TVireoMainForm &form = fx.start();
+            MainWidgets &w = form.widgets();
+            QAction *artist = w.actions.columnByTag.value(4);
+            form.trackList().setColumnWidth(kArtistColumn, 120);
+            artist->trigger();
+            QVERIFY(!artist->isChecked());
+            QCOMPARE(form.trackList().columnWidth(kArtistColumn), 0);
+            artist->trigger();
+            QCOMPARE(form.trackList().columnWidth(kArtistColumn), 120);
+            artist->trigger();
+            // The file-name column starts hidden; showing it gives the restore width.
+            QAction *fileName = w.actions.columnByTag.value(1);
+            QVERIFY(!fileName->isChecked());
+            fileName->trigger();
+            QCOMPARE(form.trackList().widthOfTag(1), 200);
+            fx.close();
+        }
+        QCOMPARE(vireo::readProfileString(fx.iniPath(), u"MusicList", u"LVM_ArtistWidth", "x"),
+                 QStringLiteral("0"));
+        TVireoMainForm &again = fx.start();
+        QCOMPARE(again.trackList().columnWidth(kArtistColumn), 0);
+        QVERIFY(!again.widgets().actions.columnByTag.value(4)->isChecked());
+        QCOMPARE(again.trackList().widthOfTag(1), 200);
+    }
+
+    void searchListsMatchesUnderOneTab()
+    {
+        GuiFixture fx;
+        MainWidgets &w = fx.start().widgets();
+        w.PageControl1->setCurrentIndex(3);
+        w.SearchEdit->setText("e");
+        w.v1_cbx->setChecked(true);
+        w.v2_cbx->setChecked(true);
+        w.searchFields[2]->setChecked(true); // タイトル
+        QTest::mouseClick(w.Btn_Search, Qt::LeftButton);
+        QCOMPARE(tabCaptions(w.TabControl1), QStringList({"検索結果"}));
+        QCOMPARE(titleSet(w), QStringList({"Apple", "Encore", "Evening", "Zebra"}));
+        w.SearchEdit->setText("NOON");
+        QTest::mouseClick(w.Btn_Search, Qt::LeftButton);
+        QCOMPARE(titles(w), QStringList({"Noon"}));
+        w.SearchEdit->clear();
+        QTest::mouseClick(w.Btn_Search, Qt::LeftButton);
+        QCOMPARE(w.ListView_MAIN->model()->rowCount(), 0);
+    }
+
+    void folderViewAddsOneNodePerOpenedFolder()
+    {
+        GuiFixture fx;
+        TVireoMainForm &form = fx.start();
+        MainWidgets &w = form.widgets();
+        const QString beta = fx.musicFolder() + "Beta";
+        form.scans().openFolder(beta);
+        form.scans().openFolder(beta);
+        QAbstractItemModel *m = w.TreeView_SelectFolder->model();
+        QCOMPARE(m->rowCount(), 2);
+        QCOMPARE(m->index(0, 0).data().toString(), beta + "/");
+        const QModelIndex artist = m->index(0, 0, m->index(0, 0));
+        QCOMPARE(artist.data().toString(), QStringLiteral("Beta"));
+        QCOMPARE(w.SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：2"));
+        clickNode(w.TreeView_SelectFolder, artist);
+        QCOMPARE(titleSet(w), QStringList({"Apple", "Zebra"}));
+    }
+
+    void songCountFilter()
+    {
+        GuiFixture fx;
+        MainWidgets &w = fx.start().widgets();
+        w.Edit1->setText("2");
+        w.ComboBox1->setCurrentIndex(2); // と等しい
+        QTest::mouseClick(w.Btn_NumSet, Qt::LeftButton);
+        QCOMPARE(topLevelTexts(w.TreeView_Artist->model()), QStringList({"Beta"}));
+        w.Edit1->setText("abc");
+        QTest::mouseClick(w.Btn_NumSet, Qt::LeftButton);
+        QCOMPARE(topLevelTexts(w.TreeView_Artist->model()), QStringList({"Beta"}));
+        QTest::mouseClick(w.Btn_NumReset, Qt::LeftButton);
+        QCOMPARE(w.TreeView_Artist->model()->rowCount(), 4);
+        // With counts shown the artist nodes carry them.
+        w.actions.showCounts->trigger();
+        QCOMPARE(topLevel(w.TreeView_Artist, "Alpha").data().toString(), QStringLiteral("Alpha (3)"));
+    }
+
+    void deleteFromCacheAndSelectionSize()
+    {
+        GuiFixture fx;
+        TVireoMainForm &form = fx.start();
+        MainWidgets &w = form.widgets();
+        w.actions.showAll->trigger();
+        form.trackList().columnClick(kTitleColumn); // Apple, Encore, ...
+        QTableView *list = w.ListView_MAIN;
+        list->selectRow(0); // Apple, 1,251,000 bytes
+        QCOMPARE(w.selectionSize->text(), QStringLiteral("1.2"));
+        list->selectRow(5); // Zebra alone, 2,502,000 bytes
+        QCOMPARE(w.selectionSize->text(), QStringLiteral("2.4"));
+        list->selectionModel()->select(list->model()->index(0, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(w.selectionSize->text(), QStringLiteral("3.6"));
+        w.actions.selectAll->trigger();
+        QCOMPARE(w.selectionSize->text(), QStringLiteral("3.6"));
+        list->selectRow(0);
+        w.actions.ctxDeleteFromCache->trigger();
+        QCOMPARE(list->model()->rowCount(), 5);
+        QVERIFY(!titles(w).contains("Apple"));
+        QCOMPARE(form.services().store()->TrackCount(), 5);
+        // The tree keeps the node until the next build.
+        QCOMPARE(w.TreeView_Artist->model()->rowCount(), 4);
+    }
+
+    void cleanCloseWritesSettingsThenCachesAndRestartReadsNoFile()
+    {
+        // The settings file is read once per key; a start with no files at
+        // all tells how many opens that is.
+        uint64_t settingsReads = 0;
+        {
+            GuiFixture empty(QList<Song>{});
+            empty.setIni("MP3Param", "FirstCacheFlg", "1");
+            const uint64_t before = vireo::FileReader::openCount();
+            empty.start();
+            settingsReads = vireo::FileReader::openCount() - before;
+        }
+        GuiFixture fx;
+        fx.start();
+        QFile::copy(fx.musicFolder() + "Beta/Only/01.mp3", fx.programFolder() + "$$vire$$.m3u");
+        fx.close();
+        const QStringList log = fx.logLines();
+        const int closing = indexOfLine(log, "終了処理開始");
+        const int saveStart = indexOfLine(log, "パラメタ保存開始", closing);
+        const int saveEnd = indexOfLine(log, "パラメタ保存終了", saveStart);
+        const int release = indexOfLine(log, "MP3リスト開放", saveEnd);
+        const int released = indexOfLine(log, "MP3リスト開放", release + 1);
+        QVERIFY(closing >= 0 && saveStart > closing && saveEnd > saveStart);
+        QVERIFY(release > saveEnd && released > release);
+        QCOMPARE(log.last(), QStringLiteral("Vireo終了"));
+        QVERIFY(!QFile::exists(fx.programFolder() + "$$vire$$.m3u"));
+        const QFileInfo ini(fx.iniPath()), v1(fx.programFolder() + "vireo.3dt"),
+            v2(fx.programFolder() + "vireo.2dt");
+        QVERIFY(v1.exists() && v2.exists());
+        QVERIFY(ini.lastModified() <= v1.lastModified());
+        QVERIFY(v1.lastModified() <= v2.lastModified());
+
+        fx.setIni("MP3Param", "FirstCacheFlg", "1");
+        const uint64_t opened = vireo::FileReader::openCount();
+        TVireoMainForm &again = fx.start();
+        QCOMPARE(vireo::FileReader::openCount() - opened, settingsReads);
+        QCOMPARE(again.widgets().TreeView_Artist->model()->rowCount(), 4);
+        QVERIFY(QFile::exists(fx.programFolder() + "vireo_uni.bak"));
+        QVERIFY(indexOfLine(fx.logLines(), "キャッシュのみ読み込み設定ＯＦＦ") < 0);
+    }
+
+    void dropOnTheTrackListAddsFiles()
+    {
+        GuiFixture fx;
+        TVireoMainForm &form = fx.start();
+        const QString extra = fx.programFolder() + "extra/new.mp3";
+        QVERIFY(writeSong(extra, {"", "Delta", "Fresh", "New", 1, 20}));
+        bool asked = false;
+        form.scans().setDropQuestion([&] { asked = true; return true; });
+        auto *mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(extra)});
+        QWidget *target = form.widgets().ListView_MAIN->viewport();
+        QDragEnterEvent enter(QPoint(10, 30), Qt::CopyAction, mime, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 30), Qt::CopyAction, mime, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+        delete mime;
+        QVERIFY(asked);
+        QCOMPARE(form.services().store()->TrackCount(), 7);
+        QVERIFY(topLevelTexts(form.widgets().TreeView_Artist->model()).contains("Delta"));
+        QCOMPARE(form.widgets().SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：7"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
