@@ -2,6 +2,7 @@
 // rescan of an unchanged tree makes. VIREO_BENCH_HOME may name a program
 // folder whose caches a real scan wrote; otherwise 100,000 tracks are made up.
 #include "library/EventLog.h"
+#include "library/FindFiles.h"
 #include "library/LibraryStore.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
@@ -117,8 +118,23 @@ void BM_FindOrReadUnchanged(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * keys.size());
 }
 
+// The folder search alone over VIREO_BENCH_MUSIC (skipped when unset).
+void BM_FindFiles(benchmark::State &state)
+{
+    const QString music = qEnvironmentVariable("VIREO_BENCH_MUSIC");
+    if (music.isEmpty()) {
+        state.SkipWithError("VIREO_BENCH_MUSIC is not set");
+        return;
+    }
+    qsizetype n = 0;
+    for (auto _ : state)
+        n = FindFiles(music, u".MP3").Files.size();
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
 } // namespace
 
+BENCHMARK(BM_FindFiles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadCaches)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveCaches)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveCachesChanged)->Unit(benchmark::kMillisecond);

@@ -59,4 +59,4 @@ read -r rescan_s2 rescan_kb < <(peak "$cli" scan "$music")
 echo "peak memory: scan with caches ${rescan_kb} KB, list ${list_kb} KB (list took ${list_s} s)"
 ls -l "$home"/vireo.3dt "$home"/vireo.2dt
 
-VIREO_BENCH_HOME="$home" "$build/bench/bench_library" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+VIREO_BENCH_HOME="$home" VIREO_BENCH_MUSIC="$music" "$build/bench/bench_library" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
