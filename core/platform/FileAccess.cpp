@@ -192,10 +192,22 @@ Result writeFileAtomically(const QString &path, const QByteArray &bytes)
 
 bool readWholeFile(const QString &path, QByteArray &out)
 {
-    FileReader r;
-    if (!r.open(path))
+    // Not through FileReader: its open counter tells how many MP3 files were
+    // opened, and settings or picture files must not count there.
+    out.clear();
+    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    return r.readExact(0, r.size(), out);
+    struct stat st;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (ok) {
+        out.resize(st.st_size);
+        ok = preadAllFd(fd, out.data(), st.st_size, 0);
+    }
+    ::close(fd);
+    if (!ok)
+        out.clear();
+    return ok;
 }
 
 } // namespace vireo

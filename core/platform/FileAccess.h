@@ -41,8 +41,8 @@ public:
     // Reads exactly length bytes at offset into out; false when fewer are there.
     bool readExact(int64_t offset, int64_t length, QByteArray &out) const;
 
-    // Counts every successful open in this process (tests use it to prove a
-    // start from valid caches opens no MP3 file).
+    // Counts every successful open of a FileReader in this process (tests
+    // use it to prove a start from valid caches opens no MP3 file).
     static uint64_t openCount();
 
 private:
