@@ -21,21 +21,6 @@ NodeDataPtr folderPayload()
     return data;
 }
 
-TreeNode albumNode(const QString &album, const QString &artist, const QString &folder)
-{
-    auto data = std::make_shared<T_Vireo_NodeData>();
-    data->Kind = T_Vireo_NodeData::AlbumKind;
-    data->Album = album;
-    data->Artist = artist;
-    data->Folder = folder;
-    TreeNode node;
-    node.Text = album;
-    node.Data = std::move(data);
-    node.Image = kAlbumImage;
-    node.SelectedImage = kAlbumSelectedImage;
-    return node;
-}
-
 } // namespace
 
 std::optional<FolderViewResult> BuildFolderView(const TrackSource &library, const QString &folder,
@@ -74,7 +59,7 @@ std::optional<FolderViewResult> BuildFolderView(const TrackSource &library, cons
         const QString trackFolder = extractFileDir(t->FileName);
         if (!albumTreeNames.contains(index.albumKey(i))) {
             albumTreeNames.insert(index.albumKey(i));
-            result.NewAlbumNodes.push_back(albumNode(album, artist, trackFolder));
+            result.NewAlbumNodes.push_back(makeAlbumNode(album, artist, trackFolder));
         }
         const QString &artistFold = index.artistKey(i);
         if (artistsDone.contains(artistFold))
@@ -90,7 +75,7 @@ std::optional<FolderViewResult> BuildFolderView(const TrackSource &library, cons
         artistNode.Data->Artist = artist;
         artistNode.Data->Folder = trackFolder;
         artistNode.Data->Count = 1;
-        artistNode.Children.push_back(albumNode(album, artist, trackFolder));
+        artistNode.Children.push_back(makeAlbumNode(album, artist, trackFolder));
         currentAlbums.clear();
         currentAlbums.insert(index.albumKey(i));
 
@@ -101,7 +86,7 @@ std::optional<FolderViewResult> BuildFolderView(const TrackSource &library, cons
                 continue;
             currentAlbums.insert(index.albumKey(j));
             artistNode.Children.push_back(
-                albumNode(index.album(j), artist, extractFileDir(library.trackAt(j)->FileName)));
+                makeAlbumNode(index.album(j), artist, extractFileDir(library.trackAt(j)->FileName)));
         }
         result.FolderNode.Children.push_back(std::move(artistNode));
     }

@@ -11,6 +11,23 @@ QString artistTreeText(const TreeNode &node, bool showTitleNums)
     return node.Data->Artist + QStringLiteral(" (") + QString::number(node.Data->Count) + u')';
 }
 
+TreeNode makeAlbumNode(const QString &album, const QString &artistKey, const QString &folder,
+                       int compilationIndex)
+{
+    auto data = std::make_shared<T_Vireo_NodeData>();
+    data->Kind = T_Vireo_NodeData::AlbumKind;
+    data->Album = album;
+    data->Artist = artistKey;
+    data->Folder = folder;
+    data->CompilationIndex = compilationIndex;
+    TreeNode node;
+    node.Text = album;
+    node.Data = std::move(data);
+    node.Image = kAlbumImage;
+    node.SelectedImage = kAlbumSelectedImage;
+    return node;
+}
+
 QString albumTreeText(const TreeNode &node, bool showAlbumArtist)
 {
     if (!node.Data || node.Data->Kind != T_Vireo_NodeData::AlbumKind)

@@ -62,6 +62,11 @@ QString artistTreeText(const TreeNode &node, bool showTitleNums);
 // artist key after the album name while ShowAlbumArtist is on.
 QString albumTreeText(const TreeNode &node, bool showAlbumArtist);
 
+// An album node with its own payload, as the artist tree, the album list and
+// the folder view make them.
+TreeNode makeAlbumNode(const QString &album, const QString &artistKey, const QString &folder,
+                       int compilationIndex = -1);
+
 // The (name, payload) pairs of nodes in order (children of an artist node for
 // the cover strip, or every album-tree node for the full album list).
 AlbumList albumEntriesOf(const std::vector<TreeNode> &nodes);

@@ -35,23 +35,6 @@ QString v1GenreName(const TID3ListItem &track)
 
 namespace {
 
-TreeNode makeAlbumNode(const QString &album, const QString &artistKey, const QString &folder,
-                       int compilationIndex)
-{
-    auto data = std::make_shared<T_Vireo_NodeData>();
-    data->Kind = T_Vireo_NodeData::AlbumKind;
-    data->Album = album;
-    data->Artist = artistKey;
-    data->Folder = folder;
-    data->CompilationIndex = compilationIndex;
-    TreeNode node;
-    node.Text = album;
-    node.Data = std::move(data);
-    node.Image = kAlbumImage;
-    node.SelectedImage = kAlbumSelectedImage;
-    return node;
-}
-
 TreeNode makeArtistNode(const QString &artistKey, const QString &folder)
 {
     auto data = std::make_shared<T_Vireo_NodeData>();
