@@ -1,6 +1,7 @@
 #pragma once
 // The library store seen as the views' track source: tracks in library order,
-// CacheOnly, PreferV2 and FillListRow, all read live from the store.
+// CacheOnly, PreferV2 and FillListRow, all read live from the store. Without a
+// store (before start-up makes it, after shutdown frees it) it is empty.
 #include "TrackSource.h"
 
 namespace vireo {
@@ -12,7 +13,9 @@ namespace views {
 
 class StoreTrackSource : public TrackSource {
 public:
-    explicit StoreTrackSource(const TID3TagUseful &store) : m_store(store) {}
+    StoreTrackSource() = default;
+    explicit StoreTrackSource(const TID3TagUseful &store) : m_store(&store) {}
+    void setStore(const TID3TagUseful *store) { m_store = store; }
 
     qsizetype trackCount() const override;
     TID3ListItem *trackAt(qsizetype index) const override;
@@ -21,7 +24,7 @@ public:
     TrackRow fillRow(const TID3ListItem *track, bool markMissing, bool showV2) const override;
 
 private:
-    const TID3TagUseful &m_store;
+    const TID3TagUseful *m_store = nullptr;
 };
 
 // The store's row as the views keep it.

@@ -1,6 +1,6 @@
 #include "app/AppServices.h"
 
-#include "app/StoreTrackSource.h"
+#include "views/StoreTrackSource.h"
 #include "library/LibraryStore.h"
 #include "platform/Paths.h"
 #include "settings/RegManager.h"
@@ -8,7 +8,7 @@
 namespace vireo::gui {
 
 AppServices::AppServices()
-    : m_source(std::make_unique<StoreTrackSource>()),
+    : m_source(std::make_unique<views::StoreTrackSource>()),
       m_browse(std::make_unique<views::BrowseState>(*m_source)),
       m_settings(std::make_unique<TRegManager>())
 {

@@ -14,11 +14,13 @@
 namespace vireo {
 class TID3TagUseful;
 class TRegManager;
+namespace views {
+class StoreTrackSource;
+}
 }
 
 namespace vireo::gui {
 
-class StoreTrackSource;
 
 class AppServices {
 public:
@@ -51,7 +53,7 @@ public:
 
 private:
     std::unique_ptr<TID3TagUseful> m_store;
-    std::unique_ptr<StoreTrackSource> m_source;
+    std::unique_ptr<views::StoreTrackSource> m_source;
     std::unique_ptr<views::BrowseState> m_browse;
     std::unique_ptr<TRegManager> m_settings;
 };
