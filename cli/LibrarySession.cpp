@@ -1,11 +1,11 @@
-#include "LibrarySession.h"
+#include "cli/LibrarySession.h"
 
-#include "library/EventLog.h"
-#include "platform/CodePage.h"
-#include "platform/Paths.h"
-#include "settings/ProfileFile.h"
-#include "settings/SettingValues.h"
-#include "settings/TagCodePageSetting.h"
+#include "core/library/EventLog.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/Paths.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingValues.h"
+#include "core/settings/TagCodePageSetting.h"
 
 #include <QFileInfo>
 

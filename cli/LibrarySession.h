@@ -2,7 +2,7 @@
 // A run of the library from the command line, as the program's start-up and
 // shutdown do it: logging on, the store made from the program folder, the
 // settings it follows read, both caches loaded; at the end both caches written.
-#include "library/LibraryStore.h"
+#include "core/library/LibraryStore.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "Sha256.h"
+#include "cli/Sha256.h"
 
 #ifdef VIREO_HAVE_OPENSSL
 #include <openssl/sha.h>

@@ -1,6 +1,6 @@
 // vireo-cli compilation list|add NAME|remove NAME: the compilation list.
-#include "LibrarySession.h"
-#include "commands.h"
+#include "cli/LibrarySession.h"
+#include "cli/commands.h"
 
 #include <cstdio>
 

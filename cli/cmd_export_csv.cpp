@@ -1,8 +1,8 @@
 // vireo-cli export-csv FILE: the library as CSV ("CSV出力").
-#include "LibrarySession.h"
-#include "commands.h"
+#include "cli/LibrarySession.h"
+#include "cli/commands.h"
 
-#include "fileops/CsvExport.h"
+#include "core/fileops/CsvExport.h"
 
 int cmdExportCsv(const QStringList &args)
 {

@@ -1,12 +1,12 @@
 // vireo-cli info: the tags and the audio stream of each file, as one JSON
 // object a line (--json) or as a readable block. Files that cannot be read
 // are reported in their own object and make the exit status non-zero.
-#include "commands.h"
-#include "Sha256.h"
+#include "cli/commands.h"
+#include "cli/Sha256.h"
 
-#include "formats/MPEGaudio.h"
-#include "platform/CodePage.h"
-#include "platform/FileAccess.h"
+#include "core/formats/MPEGaudio.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/FileAccess.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // vireo-cli list [--json] [--v2|--v1]: every track in library order as the
 // cells of its track-list row, tab-separated or one JSON object per line.
-#include "LibrarySession.h"
-#include "commands.h"
+#include "cli/LibrarySession.h"
+#include "cli/commands.h"
 
 #include <cstdio>
 

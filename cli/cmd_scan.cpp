@@ -1,9 +1,9 @@
 // vireo-cli scan [MUSICDIR] and rebuild [MUSICDIR]: the whole-library scan
 // ("最新のファイルを確認") and the cache rebuild ("キャッシュ再構築").
-#include "LibrarySession.h"
-#include "commands.h"
+#include "cli/LibrarySession.h"
+#include "cli/commands.h"
 
-#include "library/LibraryScan.h"
+#include "core/library/LibraryScan.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -3,9 +3,9 @@
 //                   as the settings load reads it (defaults included)
 //   get NAME        one entry's value (the name in any case)
 //   set NAME VALUE  one write through the settings store, in the entry's form
-#include "commands.h"
+#include "cli/commands.h"
 
-#include "settings/SettingsCatalogue.h"
+#include "core/settings/SettingsCatalogue.h"
 
 #include <QString>
 

@@ -1,14 +1,14 @@
 // vireo-cli tag: writes the given fields into a file's ID3v1 and/or ID3v2 tag
 // through the track record's write-back (the present tag is loaded, the given
 // fields overwritten, the tag saved), or strips a tag.
-#include "commands.h"
+#include "cli/commands.h"
 
-#include "formats/GenreTable.h"
-#include "formats/ID3v1.h"
-#include "formats/ID3v2.h"
-#include "library/TrackRecord.h"
-#include "platform/CodePage.h"
-#include "platform/FileAccess.h"
+#include "core/formats/GenreTable.h"
+#include "core/formats/ID3v1.h"
+#include "core/formats/ID3v2.h"
+#include "core/library/TrackRecord.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/FileAccess.h"
 
 #include <QHash>
 

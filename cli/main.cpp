@@ -1,6 +1,6 @@
 // vireo-cli: the core library from the command line, for scripts, benchmarks and checks.
-#include "commands.h"
-#include "settings/TagCodePageSetting.h"
+#include "cli/commands.h"
+#include "core/settings/TagCodePageSetting.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

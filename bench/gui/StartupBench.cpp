@@ -1,10 +1,10 @@
 // Times one start of the main window over the program folder in $VIREO_HOME
 // (from process start to the window shown, and the close that writes the
 // settings and caches) and reports the peak memory.
-#include "app/AppServices.h"
-#include "app/VireoApplication.h"
-#include "app/VireoMainForm.h"
-#include "library/LibraryStore.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/VireoApplication.h"
+#include "gui/app/VireoMainForm.h"
+#include "core/library/LibraryStore.h"
 
 #include <QElapsedTimer>
 

@@ -1,7 +1,7 @@
 // ID3v2 tag reading and writing on large files: a 200 MB file whose tag
 // holds a 2 MB picture is read with a few positioned reads; a save that
 // fits the old tag touches only the tag; a rewrite copies the file once.
-#include "formats/ID3v2.h"
+#include "core/formats/ID3v2.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,11 +1,11 @@
 // Loading and writing both tag caches of a large library, and the lookups a
 // rescan of an unchanged tree makes. VIREO_BENCH_HOME may name a program
 // folder whose caches a real scan wrote; otherwise 100,000 tracks are made up.
-#include "library/EventLog.h"
-#include "library/FindFiles.h"
-#include "library/LibraryStore.h"
-#include "platform/CodePage.h"
-#include "platform/Paths.h"
+#include "core/library/EventLog.h"
+#include "core/library/FindFiles.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>

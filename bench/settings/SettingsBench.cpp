@@ -1,11 +1,11 @@
 // Cost of the settings load and save (one file access per key, every write
 // replacing the file through a temporary file, fsync and rename), of the
 // profile parser alone, and of one event-log line.
-#include "library/EventLog.h"
-#include "settings/MainWindowSettings.h"
-#include "settings/ProfileFile.h"
-#include "settings/SettingsCatalogue.h"
-#include "platform/Paths.h"
+#include "core/library/EventLog.h"
+#include "core/settings/MainWindowSettings.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsCatalogue.h"
+#include "core/platform/Paths.h"
 
 #include <QCoreApplication>
 #include <QFile>

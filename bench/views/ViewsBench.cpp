@@ -1,14 +1,14 @@
 // Speed of the browsing views on a synthetic library built in memory:
 // 100,000 tracks, about 2,500 artists and 8,000 albums, Japanese names, some
 // compilation albums. Reported, not asserted.
-#include "library/LibraryStore.h"
-#include "library/TrackRecord.h"
-#include "platform/CodePage.h"
-#include "views/ArtistIndex.h"
-#include "views/BrowseState.h"
-#include "views/FolderView.h"
-#include "views/Search.h"
-#include "views/TreeBuilder.h"
+#include "core/library/LibraryStore.h"
+#include "core/library/TrackRecord.h"
+#include "core/platform/CodePage.h"
+#include "core/views/ArtistIndex.h"
+#include "core/views/BrowseState.h"
+#include "core/views/FolderView.h"
+#include "core/views/Search.h"
+#include "core/views/TreeBuilder.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

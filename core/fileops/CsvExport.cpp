@@ -1,9 +1,9 @@
-#include "CsvExport.h"
+#include "core/fileops/CsvExport.h"
 
-#include "formats/GenreTable.h"
-#include "library/LibraryStore.h"
-#include "platform/CodePage.h"
-#include "platform/FileAccess.h"
+#include "core/formats/GenreTable.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/FileAccess.h"
 
 namespace vireo {
 namespace {

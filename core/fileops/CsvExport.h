@@ -1,7 +1,7 @@
 #pragma once
 // The CSV export of the library: one line per track in library order with
 // its ID3v1 values, every value in double quotes, in the system code page.
-#include "platform/Result.h"
+#include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QString>

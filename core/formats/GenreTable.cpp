@@ -1,4 +1,4 @@
-#include "GenreTable.h"
+#include "core/formats/GenreTable.h"
 
 namespace vireo {
 namespace {

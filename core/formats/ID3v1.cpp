@@ -1,6 +1,6 @@
-#include "ID3v1.h"
+#include "core/formats/ID3v1.h"
 
-#include "platform/FileAccess.h"
+#include "core/platform/FileAccess.h"
 
 #include <QFile>
 

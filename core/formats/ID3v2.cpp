@@ -1,7 +1,7 @@
-#include "ID3v2.h"
+#include "core/formats/ID3v2.h"
 
-#include "Id3v2Text.h"
-#include "platform/FileAccess.h"
+#include "core/formats/Id3v2Text.h"
+#include "core/platform/FileAccess.h"
 
 namespace vireo {
 

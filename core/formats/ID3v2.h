@@ -2,7 +2,7 @@
 // The ID3v2 tag of one MP3 file: read in versions 2.2, 2.3 and 2.4 into a
 // fixed set of text fields plus one attached picture, written back as 2.3
 // (frames this class does not own are carried over), or stripped.
-#include "Id3v2Frame.h"
+#include "core/formats/Id3v2Frame.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

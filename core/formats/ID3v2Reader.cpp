@@ -1,12 +1,12 @@
 // Reading an ID3v2.2, 2.3 or 2.4 tag into the fields of TID3v2.
-#include "ID3v2.h"
+#include "core/formats/ID3v2.h"
 
-#include "GenreTable.h"
-#include "Id3v2Convert.h"
-#include "Id3v2Text.h"
-#include "Syncsafe.h"
-#include "platform/CodePage.h"
-#include "platform/FileAccess.h"
+#include "core/formats/GenreTable.h"
+#include "core/formats/Id3v2Convert.h"
+#include "core/formats/Id3v2Text.h"
+#include "core/formats/Syncsafe.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/FileAccess.h"
 
 #include <QRegularExpression>
 

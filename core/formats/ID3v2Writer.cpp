@@ -1,10 +1,10 @@
 // Writing the fields of TID3v2 as an ID3v2.3 tag, in place or through a
 // copy of the file, and removing a tag.
-#include "ID3v2.h"
+#include "core/formats/ID3v2.h"
 
-#include "Id3v2Text.h"
-#include "Syncsafe.h"
-#include "platform/FileAccess.h"
+#include "core/formats/Id3v2Text.h"
+#include "core/formats/Syncsafe.h"
+#include "core/platform/FileAccess.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "Id3v2Convert.h"
+#include "core/formats/Id3v2Convert.h"
 
-#include "Id3v2Text.h"
-#include "Syncsafe.h"
+#include "core/formats/Id3v2Text.h"
+#include "core/formats/Syncsafe.h"
 
 #include <QHash>
 #include <QRegularExpression>

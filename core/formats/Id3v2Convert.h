@@ -3,7 +3,7 @@
 // that a rewritten tag keeps them: 2.2 identifiers become their 2.3 forms,
 // 2.4 flags, text encodings and value lists become what 2.3 allows, and the
 // 2.4 date and people frames become their 2.3 counterparts.
-#include "Id3v2Frame.h"
+#include "core/formats/Id3v2Frame.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "Id3v2Frame.h"
+#include "core/formats/Id3v2Frame.h"
 
-#include "Syncsafe.h"
+#include "core/formats/Syncsafe.h"
 
 namespace vireo {
 

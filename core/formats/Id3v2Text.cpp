@@ -1,6 +1,6 @@
-#include "Id3v2Text.h"
+#include "core/formats/Id3v2Text.h"
 
-#include "platform/CodePage.h"
+#include "core/platform/CodePage.h"
 
 namespace vireo {
 

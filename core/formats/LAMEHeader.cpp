@@ -1,4 +1,4 @@
-#include "LAMEHeader.h"
+#include "core/formats/LAMEHeader.h"
 
 namespace vireo {
 

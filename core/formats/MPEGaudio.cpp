@@ -1,8 +1,8 @@
-#include "MPEGaudio.h"
+#include "core/formats/MPEGaudio.h"
 
-#include "formats/VBRIHeader.h"
-#include "formats/XingHeader.h"
-#include "platform/FileAccess.h"
+#include "core/formats/VBRIHeader.h"
+#include "core/formats/XingHeader.h"
+#include "core/platform/FileAccess.h"
 
 #include <cmath>
 

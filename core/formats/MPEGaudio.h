@@ -2,10 +2,10 @@
 // TMPEGaudio: what one MP3 file's audio stream is (version, layer, bit rate,
 // sample rate, mode, frames, playing time, encoder), from its first frame and
 // the Xing/"Info"/VBRI/LAME headers in it, reading at most three small blocks.
-#include "formats/ID3v1.h"
-#include "formats/ID3v2.h"
-#include "formats/LAMEHeader.h"
-#include "formats/MPEGaudioFrame.h"
+#include "core/formats/ID3v1.h"
+#include "core/formats/ID3v2.h"
+#include "core/formats/LAMEHeader.h"
+#include "core/formats/MPEGaudioFrame.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,4 +1,4 @@
-#include "MPEGaudioFrame.h"
+#include "core/formats/MPEGaudioFrame.h"
 
 namespace vireo::mpeg {
 namespace {

@@ -1,4 +1,4 @@
-#include "Syncsafe.h"
+#include "core/formats/Syncsafe.h"
 
 namespace vireo {
 

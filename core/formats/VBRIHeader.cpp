@@ -1,4 +1,4 @@
-#include "VBRIHeader.h"
+#include "core/formats/VBRIHeader.h"
 
 namespace vireo {
 namespace {

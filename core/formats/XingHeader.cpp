@@ -1,4 +1,4 @@
-#include "XingHeader.h"
+#include "core/formats/XingHeader.h"
 
 namespace vireo {
 namespace {

@@ -1,4 +1,4 @@
-#include "CacheText.h"
+#include "core/library/CacheText.h"
 
 #include <QSysInfo>
 

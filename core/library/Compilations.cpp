@@ -1,9 +1,9 @@
-#include "Compilations.h"
+#include "core/library/Compilations.h"
 
-#include "library/CacheText.h"
-#include "platform/CodePage.h"
-#include "platform/FileAccess.h"
-#include "library/LibraryFiles.h"
+#include "core/library/CacheText.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/FileAccess.h"
+#include "core/library/LibraryFiles.h"
 
 #include <QtEndian>
 

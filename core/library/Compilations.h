@@ -2,7 +2,7 @@
 // The compilation list: album names whose tracks are gathered under one
 // compilation node instead of their artists, kept in a UTF-16LE text file
 // beside the program. Names compare without regard to letter case.
-#include "platform/Result.h"
+#include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

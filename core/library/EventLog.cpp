@@ -1,8 +1,8 @@
-#include "EventLog.h"
+#include "core/library/EventLog.h"
 
-#include "platform/CodePage.h"
-#include "platform/FileAccess.h"
-#include "platform/Paths.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/FileAccess.h"
+#include "core/platform/Paths.h"
 
 #include <QDateTime>
 #include <QFile>

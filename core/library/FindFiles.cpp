@@ -1,8 +1,8 @@
-#include "FindFiles.h"
+#include "core/library/FindFiles.h"
 
-#include "library/EventLog.h"
-#include "platform/FileAccess.h"
-#include "platform/Paths.h"
+#include "core/library/EventLog.h"
+#include "core/platform/FileAccess.h"
+#include "core/platform/Paths.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "LibraryFiles.h"
+#include "core/library/LibraryFiles.h"
 
 #include <QFile>
 

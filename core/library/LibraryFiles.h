@@ -1,7 +1,7 @@
 #pragma once
 // Reading the library's own files (caches, compilation list) whole. They are
 // read through QFile so the MP3 open counter only ever counts MP3 files.
-#include "platform/Result.h"
+#include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QString>

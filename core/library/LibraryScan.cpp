@@ -1,9 +1,9 @@
-#include "LibraryScan.h"
+#include "core/library/LibraryScan.h"
 
-#include "library/EventLog.h"
-#include "library/LibraryStore.h"
-#include "platform/FileAccess.h"
-#include "platform/Paths.h"
+#include "core/library/EventLog.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/FileAccess.h"
+#include "core/platform/Paths.h"
 
 namespace vireo {
 

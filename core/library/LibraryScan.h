@@ -3,7 +3,7 @@
 // built on it (open the default folder, cache rebuild). A window or the
 // command line drives them through a ScanHost that shows the progress and
 // rebuilds its views at the right moment.
-#include "library/FindFiles.h"
+#include "core/library/FindFiles.h"
 
 #include <QList>
 #include <QStringList>

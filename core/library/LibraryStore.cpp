@@ -1,12 +1,12 @@
-#include "LibraryStore.h"
+#include "core/library/LibraryStore.h"
 
-#include "formats/GenreTable.h"
-#include "formats/ID3v2.h"
-#include "library/EventLog.h"
-#include "library/TagCache.h"
-#include "platform/CodePage.h"
-#include "platform/FileAccess.h"
-#include "platform/Paths.h"
+#include "core/formats/GenreTable.h"
+#include "core/formats/ID3v2.h"
+#include "core/library/EventLog.h"
+#include "core/library/TagCache.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/FileAccess.h"
+#include "core/platform/Paths.h"
 
 #include <QFileInfo>
 

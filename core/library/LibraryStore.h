@@ -3,12 +3,12 @@
 // the collection, keyed by exact path, and keeps them between runs in the two
 // tag cache files; it also owns the compilation list and the genre names.
 // Views borrow track pointers and must drop them when the library is rebuilt.
-#include "formats/ID3v1.h"
-#include "library/Compilations.h"
-#include "library/ListRow.h"
-#include "library/TID3List.h"
-#include "library/TrackRecord.h"
-#include "platform/Result.h"
+#include "core/formats/ID3v1.h"
+#include "core/library/Compilations.h"
+#include "core/library/ListRow.h"
+#include "core/library/TID3List.h"
+#include "core/library/TrackRecord.h"
+#include "core/platform/Result.h"
 
 #include <QString>
 #include <QStringList>

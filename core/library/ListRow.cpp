@@ -1,8 +1,8 @@
-#include "ListRow.h"
+#include "core/library/ListRow.h"
 
-#include "formats/GenreTable.h"
-#include "library/LibraryStore.h"
-#include "platform/FileAccess.h"
+#include "core/formats/GenreTable.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/FileAccess.h"
 
 namespace vireo {
 namespace {

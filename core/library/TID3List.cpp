@@ -1,4 +1,4 @@
-#include "TID3List.h"
+#include "core/library/TID3List.h"
 
 namespace vireo {
 

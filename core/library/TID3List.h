@@ -2,7 +2,7 @@
 // TID3List: the library's tracks in the order they were added, each under its
 // path, with a hash index so a lookup costs the same for 10 or 100,000 tracks.
 // It owns its tracks and never frees one that a view may still borrow.
-#include "library/TrackRecord.h"
+#include "core/library/TrackRecord.h"
 
 #include <QHash>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "TagCache.h"
+#include "core/library/TagCache.h"
 
-#include "library/CacheText.h"
-#include "library/EventLog.h"
-#include "library/LibraryFiles.h"
-#include "platform/CodePage.h"
-#include "platform/FileAccess.h"
+#include "core/library/CacheText.h"
+#include "core/library/EventLog.h"
+#include "core/library/LibraryFiles.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/FileAccess.h"
 
 #include <QFile>
 #include <QFileInfo>

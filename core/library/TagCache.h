@@ -3,8 +3,8 @@
 // cache (".3dt", tag code page, one row per track with an ID3v1 tag) and the
 // ID3v2 cache (".2dt", UTF-16LE with byte-order mark, one row per track with
 // an ID3v2 tag). Both begin with the version line.
-#include "library/TID3List.h"
-#include "platform/Result.h"
+#include "core/library/TID3List.h"
+#include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

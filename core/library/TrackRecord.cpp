@@ -1,8 +1,8 @@
-#include "TrackRecord.h"
+#include "core/library/TrackRecord.h"
 
-#include "formats/ID3v1.h"
-#include "formats/ID3v2.h"
-#include "platform/CodePage.h"
+#include "core/formats/ID3v1.h"
+#include "core/formats/ID3v2.h"
+#include "core/platform/CodePage.h"
 
 namespace vireo {
 

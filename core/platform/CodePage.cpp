@@ -1,4 +1,4 @@
-#include "CodePage.h"
+#include "core/platform/CodePage.h"
 
 #include <QStringDecoder>
 #include <QMutex>

@@ -1,4 +1,4 @@
-#include "FileAccess.h"
+#include "core/platform/FileAccess.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 // File access with success flags: stat with the packed DOS date, a reader
 // that seeks (tags are read from both ends of files of any size), and the
 // one safe way to replace a file's contents.
-#include "Result.h"
+#include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QString>

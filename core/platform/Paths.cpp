@@ -1,4 +1,4 @@
-#include "Paths.h"
+#include "core/platform/Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>

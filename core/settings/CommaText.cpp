@@ -1,4 +1,4 @@
-#include "CommaText.h"
+#include "core/settings/CommaText.h"
 
 namespace vireo {
 namespace {

@@ -1,10 +1,10 @@
-#include "MainWindowSettings.h"
+#include "core/settings/MainWindowSettings.h"
 
-#include "CommaText.h"
-#include "SettingsCatalogue.h"
-#include "SettingsTexts.h"
-#include "library/EventLog.h"
-#include "platform/Paths.h"
+#include "core/settings/CommaText.h"
+#include "core/settings/SettingsCatalogue.h"
+#include "core/settings/SettingsTexts.h"
+#include "core/library/EventLog.h"
+#include "core/platform/Paths.h"
 
 namespace vireo {
 

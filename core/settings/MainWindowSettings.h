@@ -21,8 +21,8 @@
 // Every member starts at its catalogue default (so a default-constructed
 // structure equals what a load gives with no settings file). The comment
 // of each member names its catalogue entry.
-#include "RegManager.h"
-#include "SettingValues.h"
+#include "core/settings/RegManager.h"
+#include "core/settings/SettingValues.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "ProfileFile.h"
+#include "core/settings/ProfileFile.h"
 
-#include "SettingsTexts.h"
+#include "core/settings/SettingsTexts.h"
 
-#include "platform/CodePage.h"
-#include "platform/FileAccess.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/FileAccess.h"
 
 #include <QFileInfo>
 #include <QIODevice>

@@ -2,7 +2,7 @@
 // The INI ("profile") file format of the settings file: a parsed document
 // that can be read and changed in memory, and the file calls on top of it
 // that read or replace the whole file on every access.
-#include "platform/Result.h"
+#include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,8 +1,8 @@
-#include "RegManager.h"
+#include "core/settings/RegManager.h"
 
-#include "ProfileFile.h"
-#include "SettingsTexts.h"
-#include "library/EventLog.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsTexts.h"
+#include "core/library/EventLog.h"
 
 #include <QIODevice>
 

@@ -2,8 +2,8 @@
 // The settings store: a catalogue of named entries, each bound to a section,
 // a key and a default text, read and written through one filer straight to
 // the settings file (nothing is cached).
-#include "SettingValues.h"
-#include "platform/Result.h"
+#include "core/settings/SettingValues.h"
+#include "core/platform/Result.h"
 
 #include <QString>
 #include <QStringList>

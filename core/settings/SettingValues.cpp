@@ -1,4 +1,4 @@
-#include "SettingValues.h"
+#include "core/settings/SettingValues.h"
 
 #include <array>
 

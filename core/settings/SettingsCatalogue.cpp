@@ -1,7 +1,7 @@
-#include "SettingsCatalogue.h"
+#include "core/settings/SettingsCatalogue.h"
 
-#include "SettingsTexts.h"
-#include "platform/Paths.h"
+#include "core/settings/SettingsTexts.h"
+#include "core/platform/Paths.h"
 
 #include <QStandardPaths>
 

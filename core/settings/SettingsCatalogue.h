@@ -2,7 +2,7 @@
 // The catalogue of the settings file: every entry's catalogue name, section,
 // key, default text and value form, in the catalogue's fixed order, and the
 // store of the program's own settings file built from it.
-#include "RegManager.h"
+#include "core/settings/RegManager.h"
 
 #include <QStringView>
 

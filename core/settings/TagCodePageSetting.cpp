@@ -1,10 +1,10 @@
-#include "TagCodePageSetting.h"
+#include "core/settings/TagCodePageSetting.h"
 
-#include "ProfileFile.h"
-#include "SettingsTexts.h"
-#include "library/EventLog.h"
-#include "platform/CodePage.h"
-#include "platform/Paths.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsTexts.h"
+#include "core/library/EventLog.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/Paths.h"
 
 namespace vireo {
 

@@ -1,8 +1,8 @@
-#include "ArtistIndex.h"
+#include "core/views/ArtistIndex.h"
 
-#include "TextKeys.h"
+#include "core/views/TextKeys.h"
 
-#include "library/TrackRecord.h"
+#include "core/library/TrackRecord.h"
 
 #include <algorithm>
 

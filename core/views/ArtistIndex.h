@@ -2,7 +2,7 @@
 // Indexes of the library used by the tree builders: each track's preferred
 // album, and which tracks match an artist name through either tag, so that
 // "every later track that matches" is a lookup instead of a scan.
-#include "TrackSource.h"
+#include "core/views/TrackSource.h"
 
 #include <QHash>
 #include <QSet>

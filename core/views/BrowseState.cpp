@@ -1,9 +1,9 @@
-#include "BrowseState.h"
+#include "core/views/BrowseState.h"
 
-#include "TreeBuilder.h"
-#include "ViewTexts.h"
+#include "core/views/TreeBuilder.h"
+#include "core/views/ViewTexts.h"
 
-#include "library/TrackRecord.h"
+#include "core/library/TrackRecord.h"
 
 #include <algorithm>
 

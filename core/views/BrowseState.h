@@ -3,11 +3,11 @@
 // current track set, the album tabs above the track list, the cover strip's
 // album list and the track list rows. Every operation records what changed;
 // the window calls one operation, then takeChanges(), then shows the result.
-#include "NodeData.h"
-#include "Search.h"
-#include "TrackSource.h"
-#include "TrackTable.h"
-#include "TreeBuilder.h"
+#include "core/views/NodeData.h"
+#include "core/views/Search.h"
+#include "core/views/TrackSource.h"
+#include "core/views/TrackTable.h"
+#include "core/views/TreeBuilder.h"
 
 #include <QString>
 

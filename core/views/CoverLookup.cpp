@@ -1,7 +1,7 @@
-#include "CoverLookup.h"
+#include "core/views/CoverLookup.h"
 
-#include "ViewLog.h"
-#include "ViewTexts.h"
+#include "core/views/ViewLog.h"
+#include "core/views/ViewTexts.h"
 
 #include <QFileInfo>
 

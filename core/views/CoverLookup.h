@@ -1,7 +1,7 @@
 #pragma once
 // The cover file of an album node, looked up on first use rather than when
 // the node is made: the album-named ".jpg" in its folder, else "folder.jpg".
-#include "NodeData.h"
+#include "core/views/NodeData.h"
 
 namespace vireo::views {
 

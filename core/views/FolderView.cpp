@@ -1,12 +1,12 @@
-#include "FolderView.h"
+#include "core/views/FolderView.h"
 
-#include "ArtistIndex.h"
-#include "TextKeys.h"
-#include "TreeBuilder.h"
-#include "ViewTexts.h"
+#include "core/views/ArtistIndex.h"
+#include "core/views/TextKeys.h"
+#include "core/views/TreeBuilder.h"
+#include "core/views/ViewTexts.h"
 
-#include "library/TrackRecord.h"
-#include "platform/Paths.h"
+#include "core/library/TrackRecord.h"
+#include "core/platform/Paths.h"
 
 #include <QSet>
 

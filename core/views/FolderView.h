@@ -1,8 +1,8 @@
 #pragma once
 // The folder view: for a folder the user opened, a folder node with the
 // artists and albums of the library's tracks in that folder.
-#include "NodeData.h"
-#include "TrackSource.h"
+#include "core/views/NodeData.h"
+#include "core/views/TrackSource.h"
 
 #include <QStringList>
 

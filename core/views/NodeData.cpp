@@ -1,4 +1,4 @@
-#include "NodeData.h"
+#include "core/views/NodeData.h"
 
 namespace vireo::views {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Unicode texts of a track's ID3v1 values, read up to their first zero byte.
-#include "library/TrackRecord.h"
+#include "core/library/TrackRecord.h"
 
 namespace vireo::views {
 

@@ -1,6 +1,6 @@
-#include "Search.h"
+#include "core/views/Search.h"
 
-#include "RecordText.h"
+#include "core/views/RecordText.h"
 
 namespace vireo::views {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The search page: which tracks of the library hold a text in the ticked
 // fields of the ticked tag versions (Unicode, without regard to case).
-#include "TrackSource.h"
+#include "core/views/TrackSource.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "StoreTrackSource.h"
+#include "core/views/StoreTrackSource.h"
 
-#include "library/LibraryStore.h"
+#include "core/library/LibraryStore.h"
 
 namespace vireo::views {
 

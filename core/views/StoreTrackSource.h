@@ -2,7 +2,7 @@
 // The library store seen as the views' track source: tracks in library order,
 // CacheOnly, PreferV2 and FillListRow, all read live from the store. Without a
 // store (before start-up makes it, after shutdown frees it) it is empty.
-#include "TrackSource.h"
+#include "core/views/TrackSource.h"
 
 namespace vireo {
 

@@ -1,4 +1,4 @@
-#include "TextKeys.h"
+#include "core/views/TextKeys.h"
 
 #include <QChar>
 

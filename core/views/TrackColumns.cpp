@@ -1,4 +1,4 @@
-#include "TrackColumns.h"
+#include "core/views/TrackColumns.h"
 
 #include <cfenv>
 #include <cmath>

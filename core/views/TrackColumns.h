@@ -1,7 +1,7 @@
 #pragma once
 // Showing and hiding track-list columns by tag with the widths given back,
 // and the running size of the selection shown in the status bar.
-#include "TrackTable.h"
+#include "core/views/TrackTable.h"
 
 #include <QString>
 

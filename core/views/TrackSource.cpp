@@ -1,4 +1,4 @@
-#include "TrackSource.h"
+#include "core/views/TrackSource.h"
 
 namespace vireo::views {
 

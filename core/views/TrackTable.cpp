@@ -1,4 +1,4 @@
-#include "TrackTable.h"
+#include "core/views/TrackTable.h"
 
 #include <QLocale>
 

@@ -2,7 +2,7 @@
 // The rows of the main track list: borrowed tracks in the order a view added
 // them, their cells made lazily by the store's row filler, and the column-click
 // sort. The GUI wraps it in a QAbstractItemModel.
-#include "TrackSource.h"
+#include "core/views/TrackSource.h"
 
 #include <QCollator>
 #include <QString>

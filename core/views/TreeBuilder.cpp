@@ -1,14 +1,14 @@
-#include "TreeBuilder.h"
+#include "core/views/TreeBuilder.h"
 
-#include "ArtistIndex.h"
-#include "TextKeys.h"
-#include "TrackTable.h"
-#include "ViewLog.h"
-#include "ViewTexts.h"
+#include "core/views/ArtistIndex.h"
+#include "core/views/TextKeys.h"
+#include "core/views/TrackTable.h"
+#include "core/views/ViewLog.h"
+#include "core/views/ViewTexts.h"
 
-#include "formats/GenreTable.h"
-#include "library/TrackRecord.h"
-#include "platform/Paths.h"
+#include "core/formats/GenreTable.h"
+#include "core/library/TrackRecord.h"
+#include "core/platform/Paths.h"
 
 #include <QCollator>
 #include <QHash>

@@ -2,8 +2,8 @@
 // Builds the artist tree and the album tree from the library: one artist node
 // per artist key (compilation albums under the first node "コンピレーション"),
 // album nodes below, counts, hidden genres; plus the song-count filter.
-#include "NodeData.h"
-#include "TrackSource.h"
+#include "core/views/NodeData.h"
+#include "core/views/TrackSource.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "ViewLog.h"
+#include "core/views/ViewLog.h"
 
-#include "library/EventLog.h"
+#include "core/library/EventLog.h"
 
 namespace vireo::views {
 

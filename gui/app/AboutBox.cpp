@@ -1,6 +1,6 @@
-#include "app/AboutBox.h"
+#include "gui/app/AboutBox.h"
 
-#include "app/MainTexts.h"
+#include "gui/app/MainTexts.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "app/AppServices.h"
+#include "gui/app/AppServices.h"
 
-#include "views/StoreTrackSource.h"
-#include "library/LibraryStore.h"
-#include "platform/Paths.h"
-#include "settings/RegManager.h"
+#include "core/views/StoreTrackSource.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/Paths.h"
+#include "core/settings/RegManager.h"
 
 namespace vireo::gui {
 

@@ -2,8 +2,8 @@
 // The composition root: everything the main window owns for the whole run
 // (the library store, the settings store, the browsing state, the trees and
 // the flags of start-up and shutdown), handed to the controllers by reference.
-#include "views/BrowseState.h"
-#include "views/TreeBuilder.h"
+#include "core/views/BrowseState.h"
+#include "core/views/TreeBuilder.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/DataModule.h"
+#include "gui/app/DataModule.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "app/LayoutController.h"
+#include "gui/app/LayoutController.h"
 
-#include "app/MainWidgets.h"
+#include "gui/app/MainWidgets.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,8 +1,8 @@
 // The regions of the main window: the left page control with its five pages,
 // the track-list area with the album tabs, the lower tab panel and the status bar.
-#include "app/DataModule.h"
-#include "app/MainTexts.h"
-#include "app/MainWidgets.h"
+#include "gui/app/DataModule.h"
+#include "gui/app/MainTexts.h"
+#include "gui/app/MainWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // The menus, toolbars and context menus of the main window. Commands whose
 // behaviour the program does not have yet are present but disabled.
-#include "app/DataModule.h"
-#include "app/MainTexts.h"
-#include "app/MainWidgets.h"
+#include "gui/app/DataModule.h"
+#include "gui/app/MainTexts.h"
+#include "gui/app/MainWidgets.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,6 +1,6 @@
-#include "app/SignalCloser.h"
+#include "gui/app/SignalCloser.h"
 
-#include "app/VireoMainForm.h"
+#include "gui/app/VireoMainForm.h"
 
 #include <QSocketNotifier>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "app/VireoApplication.h"
+#include "gui/app/VireoApplication.h"
 
-#include "app/MainTexts.h"
-#include "library/EventLog.h"
+#include "gui/app/MainTexts.h"
+#include "core/library/EventLog.h"
 
 #include <exception>
 

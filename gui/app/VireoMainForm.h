@@ -1,8 +1,8 @@
 #pragma once
 // The main window: holds every view of the collection and every command,
 // and runs the start-up and shutdown sequence of the program.
-#include "app/DataModule.h"
-#include "app/MainWidgets.h"
+#include "gui/app/DataModule.h"
+#include "gui/app/MainWidgets.h"
 
 #include <QMainWindow>
 #include <memory>

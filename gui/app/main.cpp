@@ -1,8 +1,8 @@
 // The desktop program: one main window over the music library.
-#include "app/AppServices.h"
-#include "app/SignalCloser.h"
-#include "app/VireoApplication.h"
-#include "app/VireoMainForm.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/SignalCloser.h"
+#include "gui/app/VireoApplication.h"
+#include "gui/app/VireoMainForm.h"
 
 int main(int argc, char **argv)
 {

@@ -1,10 +1,10 @@
-#include "fileops/CsvExportCommand.h"
+#include "gui/fileops/CsvExportCommand.h"
 
-#include "app/AppServices.h"
-#include "app/MainTexts.h"
-#include "app/MainWidgets.h"
-#include "fileops/CsvExport.h"
-#include "library/LibraryStore.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/MainTexts.h"
+#include "gui/app/MainWidgets.h"
+#include "core/fileops/CsvExport.h"
+#include "core/library/LibraryStore.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "library/FindFileForm.h"
+#include "gui/library/FindFileForm.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,15 +1,15 @@
-#include "library/ScanController.h"
+#include "gui/library/ScanController.h"
 
-#include "app/AppServices.h"
-#include "app/MainTexts.h"
-#include "app/MainWidgets.h"
-#include "library/EventLog.h"
-#include "library/FindFileForm.h"
-#include "library/LibraryScan.h"
-#include "library/LibraryStore.h"
-#include "platform/FileAccess.h"
-#include "views/BrowseController.h"
-#include "views/TreesController.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/MainTexts.h"
+#include "gui/app/MainWidgets.h"
+#include "core/library/EventLog.h"
+#include "gui/library/FindFileForm.h"
+#include "core/library/LibraryScan.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/FileAccess.h"
+#include "gui/views/BrowseController.h"
+#include "gui/views/TreesController.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
-#include "settings/SettingsBinder.h"
+#include "gui/settings/SettingsBinder.h"
 
-#include "app/AppServices.h"
-#include "app/LayoutController.h"
-#include "app/MainWidgets.h"
-#include "library/LibraryStore.h"
-#include "settings/MainWindowSettings.h"
-#include "views/TrackListController.h"
-#include "views/TrackListModel.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/LayoutController.h"
+#include "gui/app/MainWidgets.h"
+#include "core/library/LibraryStore.h"
+#include "core/settings/MainWindowSettings.h"
+#include "gui/views/TrackListController.h"
+#include "gui/views/TrackListModel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "views/BrowseController.h"
+#include "gui/views/BrowseController.h"
 
-#include "app/AppServices.h"
-#include "app/MainWidgets.h"
-#include "views/TrackListModel.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/MainWidgets.h"
+#include "gui/views/TrackListModel.h"
 
 #include <QAction>
 #include <QTabBar>

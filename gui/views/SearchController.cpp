@@ -1,9 +1,9 @@
-#include "views/SearchController.h"
+#include "gui/views/SearchController.h"
 
-#include "app/AppServices.h"
-#include "app/MainWidgets.h"
-#include "views/BrowseController.h"
-#include "views/Search.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/MainWidgets.h"
+#include "gui/views/BrowseController.h"
+#include "core/views/Search.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
-#include "views/TrackListController.h"
+#include "gui/views/TrackListController.h"
 
-#include "app/AppServices.h"
-#include "app/MainWidgets.h"
-#include "library/LibraryStore.h"
-#include "views/TrackListModel.h"
-#include "views/TrackTable.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/MainWidgets.h"
+#include "core/library/LibraryStore.h"
+#include "gui/views/TrackListModel.h"
+#include "core/views/TrackTable.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 // The track list: its columns (widths, hide and show by tag), sorting by a
 // header click, select all, the selection size in the status bar, its context
 // menu and "キャッシュから削除".
-#include "views/TrackColumns.h"
+#include "core/views/TrackColumns.h"
 
 #include <QObject>
 

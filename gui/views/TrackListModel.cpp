@@ -1,7 +1,7 @@
-#include "views/TrackListModel.h"
+#include "gui/views/TrackListModel.h"
 
-#include "app/DataModule.h"
-#include "views/TrackTable.h"
+#include "gui/app/DataModule.h"
+#include "core/views/TrackTable.h"
 
 namespace vireo::gui {
 

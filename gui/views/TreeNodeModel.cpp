@@ -1,6 +1,6 @@
-#include "views/TreeNodeModel.h"
+#include "gui/views/TreeNodeModel.h"
 
-#include "app/DataModule.h"
+#include "gui/app/DataModule.h"
 
 namespace vireo::gui {
 

@@ -1,7 +1,7 @@
 #pragma once
 // An item model over a tree of core nodes (artist tree, album tree, folder
 // view): shows each node's text through a text rule and its image.
-#include "views/NodeData.h"
+#include "core/views/NodeData.h"
 
 #include <QAbstractItemModel>
 #include <QHash>

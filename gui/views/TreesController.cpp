@@ -1,12 +1,12 @@
-#include "views/TreesController.h"
+#include "gui/views/TreesController.h"
 
-#include "app/AppServices.h"
-#include "app/MainWidgets.h"
-#include "views/BrowseController.h"
-#include "views/TreeNodeModel.h"
-#include "views/FolderView.h"
-#include "views/ViewLog.h"
-#include "views/ViewTexts.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/MainWidgets.h"
+#include "gui/views/BrowseController.h"
+#include "gui/views/TreeNodeModel.h"
+#include "core/views/FolderView.h"
+#include "core/views/ViewLog.h"
+#include "core/views/ViewTexts.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // vireo-cli info, black box: the JSON shape, the values against what mutagen
 // reads from the same files, and how unreadable files are reported.
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,6 +1,6 @@
 // vireo-cli scan, rebuild, list, export-csv and compilation, black box, on a
 // real folder of MP3 files tagged by mutagen and by hand.
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

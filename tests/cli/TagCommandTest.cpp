@@ -1,6 +1,6 @@
 // vireo-cli tag, black box on temporary copies of demo files: what it writes
 // is read back by vireo-cli info and by mutagen; bad requests change nothing.
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QCryptographicHash>
 #include <QDir>

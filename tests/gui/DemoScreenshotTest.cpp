@@ -1,8 +1,8 @@
 // A picture of the main window over the bundled demo collection, saved to
 // the build folder: an artist chosen, its album tabs and its tracks listed.
-#include "app/MainWidgets.h"
-#include "app/VireoMainForm.h"
-#include "helpers/GuiFixture.h"
+#include "gui/app/MainWidgets.h"
+#include "gui/app/VireoMainForm.h"
+#include "tests/gui/helpers/GuiFixture.h"
 
 #include <QDir>
 #include <QTabBar>

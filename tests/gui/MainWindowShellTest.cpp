@@ -1,8 +1,8 @@
 // The main window's commands: the right texts and shortcuts in the right
 // places, later commands present but disabled, shared toggles kept in step.
-#include "app/MainWidgets.h"
-#include "app/VireoMainForm.h"
-#include "helpers/GuiFixture.h"
+#include "gui/app/MainWidgets.h"
+#include "gui/app/VireoMainForm.h"
+#include "tests/gui/helpers/GuiFixture.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,18 +1,18 @@
 // The main window over a real folder of MP3 files: start-up scan, browsing
 // through the trees, tabs, columns, search, folder view and filter, and a
 // clean close and restart.
-#include "app/AppServices.h"
-#include "app/MainWidgets.h"
-#include "library/LibraryStore.h"
-#include "app/VireoMainForm.h"
-#include "fileops/CsvExportCommand.h"
-#include "helpers/GuiFixture.h"
-#include "library/FindFileForm.h"
-#include "library/ScanController.h"
-#include "platform/FileAccess.h"
-#include "settings/ProfileFile.h"
-#include "views/TrackListController.h"
-#include "views/TreesController.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/MainWidgets.h"
+#include "core/library/LibraryStore.h"
+#include "gui/app/VireoMainForm.h"
+#include "gui/fileops/CsvExportCommand.h"
+#include "tests/gui/helpers/GuiFixture.h"
+#include "gui/library/FindFileForm.h"
+#include "gui/library/ScanController.h"
+#include "core/platform/FileAccess.h"
+#include "core/settings/ProfileFile.h"
+#include "gui/views/TrackListController.h"
+#include "gui/views/TreesController.h"
 
 #include <QAction>
 #include <QCheckBox>

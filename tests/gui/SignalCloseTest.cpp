@@ -1,8 +1,8 @@
 // SIGTERM and SIGINT close the main window the way its close box does, so the
 // settings and caches are written.
-#include "app/SignalCloser.h"
-#include "app/VireoMainForm.h"
-#include "helpers/GuiFixture.h"
+#include "gui/app/SignalCloser.h"
+#include "gui/app/VireoMainForm.h"
+#include "tests/gui/helpers/GuiFixture.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
-#include "platform/Paths.h"
+#include "core/platform/Paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // taglib_info: reads the same fields as `vireo-cli info --json` with TagLib
 // and prints one JSON object a line, so the two can be timed side by side.
-#include "Sha256.h"
+#include "cli/Sha256.h"
 
 #include <QByteArray>
 

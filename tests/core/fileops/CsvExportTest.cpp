@@ -1,9 +1,9 @@
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
-#include "fileops/CsvExport.h"
-#include "library/LibraryStore.h"
-#include "platform/CodePage.h"
-#include "platform/Paths.h"
+#include "core/fileops/CsvExport.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/Paths.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // ID3v1 tag: the block layout, the revision decision, and what saving and
 // stripping do to a file's bytes.
-#include "formats/ID3v1.h"
-#include "formats/GenreTable.h"
+#include "core/formats/ID3v1.h"
+#include "core/formats/GenreTable.h"
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

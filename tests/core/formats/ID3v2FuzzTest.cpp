@@ -1,7 +1,7 @@
 // Damaged tags: mutated and truncated fixtures must never crash the reader
 // or the writer, and nothing but the file itself may be left behind.
-#include "formats/ID3v2.h"
-#include "ID3v2TestUtil.h"
+#include "core/formats/ID3v2.h"
+#include "tests/core/formats/ID3v2TestUtil.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // Cross-checks with mutagen: what mutagen writes (2.3 and 2.4, every text
 // encoding, Japanese text) we read, and what we write mutagen reads back,
 // carried-over frames included.
-#include "formats/ID3v2.h"
-#include "platform/CodePage.h"
-#include "ID3v2TestUtil.h"
+#include "core/formats/ID3v2.h"
+#include "core/platform/CodePage.h"
+#include "tests/core/formats/ID3v2TestUtil.h"
 
 #include <QFile>
 #include <QJsonDocument>

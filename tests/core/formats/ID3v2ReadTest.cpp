@@ -1,6 +1,6 @@
 // Reading ID3v2.2/2.3/2.4 tags from real MP3 files built from literal bytes.
-#include "formats/ID3v2.h"
-#include "ID3v2TestUtil.h"
+#include "core/formats/ID3v2.h"
+#include "tests/core/formats/ID3v2TestUtil.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 // Byte builders for ID3v2 test tags and a runner for mutagen scripts.
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QByteArray>
 #include <QString>

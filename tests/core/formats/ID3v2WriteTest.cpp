@@ -1,7 +1,7 @@
 // Writing ID3v2.3 tags: exact frame bytes, the 4096-byte padding rule,
 // in place versus through a copy, carried-over frames and failures.
-#include "formats/ID3v2.h"
-#include "ID3v2TestUtil.h"
+#include "core/formats/ID3v2.h"
+#include "tests/core/formats/ID3v2TestUtil.h"
 
 #include <QFile>
 #include <QTemporaryDir>

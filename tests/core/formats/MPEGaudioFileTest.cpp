@@ -1,8 +1,8 @@
 // MPEG audio analysis of whole files: streams made by lame (checked against
 // mutagen's reading), tags in front, truncated and random files.
-#include "formats/MPEGaudio.h"
+#include "core/formats/MPEGaudio.h"
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QFile>
 #include <QRandomGenerator>

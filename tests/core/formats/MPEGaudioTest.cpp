@@ -1,8 +1,8 @@
 // MPEG audio analysis on hand-built frames: the header test, frame lengths,
 // the frame search, the Xing/"Info"/VBRI/LAME headers and the derived values.
-#include "formats/MPEGaudio.h"
-#include "formats/VBRIHeader.h"
-#include "formats/XingHeader.h"
+#include "core/formats/MPEGaudio.h"
+#include "core/formats/VBRIHeader.h"
+#include "core/formats/XingHeader.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

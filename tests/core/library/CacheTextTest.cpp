@@ -1,4 +1,4 @@
-#include "library/CacheText.h"
+#include "core/library/CacheText.h"
 
 #include <gtest/gtest.h>
 

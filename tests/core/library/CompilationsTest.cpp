@@ -1,8 +1,8 @@
-#include "LibraryTestUtil.h"
+#include "tests/core/library/LibraryTestUtil.h"
 
-#include "library/Compilations.h"
-#include "library/LibraryStore.h"
-#include "platform/Paths.h"
+#include "core/library/Compilations.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/Paths.h"
 
 #include <gtest/gtest.h>
 

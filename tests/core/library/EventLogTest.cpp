@@ -1,5 +1,5 @@
-#include "library/EventLog.h"
-#include "TestSupport.h"
+#include "core/library/EventLog.h"
+#include "tests/support/TestSupport.h"
 
 #include <QFile>
 #include <QRegularExpression>

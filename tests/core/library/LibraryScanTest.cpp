@@ -1,9 +1,9 @@
-#include "LibraryTestUtil.h"
+#include "tests/core/library/LibraryTestUtil.h"
 
-#include "library/LibraryScan.h"
-#include "library/LibraryStore.h"
-#include "platform/FileAccess.h"
-#include "platform/Paths.h"
+#include "core/library/LibraryScan.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/FileAccess.h"
+#include "core/platform/Paths.h"
 
 #include <QDir>
 #include <QSet>

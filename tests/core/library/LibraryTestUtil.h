@@ -1,9 +1,9 @@
 #pragma once
 // Small real MP3 files for the library tests: a few silent frames with an
 // ID3v2.3 tag in front and/or an ID3v1 tag behind, and the log lines of a run.
-#include "TestSupport.h"
-#include "library/EventLog.h"
-#include "platform/CodePage.h"
+#include "tests/support/TestSupport.h"
+#include "core/library/EventLog.h"
+#include "core/platform/CodePage.h"
 
 #include <QByteArray>
 #include <QFile>

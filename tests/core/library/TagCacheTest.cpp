@@ -1,7 +1,7 @@
-#include "LibraryTestUtil.h"
+#include "tests/core/library/LibraryTestUtil.h"
 
-#include "library/TagCache.h"
-#include "platform/CodePage.h"
+#include "core/library/TagCache.h"
+#include "core/platform/CodePage.h"
 
 #include <gtest/gtest.h>
 

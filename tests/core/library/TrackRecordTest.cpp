@@ -1,12 +1,12 @@
 // Track record: the values every view derives from it (preferred artist and
 // album, name matching, the tag label) and its ID3v1 write-back.
-#include "library/TrackRecord.h"
+#include "core/library/TrackRecord.h"
 
-#include "formats/ID3v1.h"
-#include "formats/ID3v2.h"
-#include "platform/CodePage.h"
+#include "core/formats/ID3v1.h"
+#include "core/formats/ID3v2.h"
+#include "core/platform/CodePage.h"
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "platform/FileAccess.h"
-#include "platform/Paths.h"
-#include "TestSupport.h"
+#include "core/platform/FileAccess.h"
+#include "core/platform/Paths.h"
+#include "tests/support/TestSupport.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "settings/CommaText.h"
+#include "core/settings/CommaText.h"
 
 #include <gtest/gtest.h>
 

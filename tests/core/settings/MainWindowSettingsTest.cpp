@@ -1,7 +1,7 @@
-#include "SettingsFixture.h"
-#include "settings/CommaText.h"
-#include "settings/MainWindowSettings.h"
-#include "settings/ProfileFile.h"
+#include "tests/core/settings/SettingsFixture.h"
+#include "core/settings/CommaText.h"
+#include "core/settings/MainWindowSettings.h"
+#include "core/settings/ProfileFile.h"
 
 #include <QDir>
 #include <QFile>

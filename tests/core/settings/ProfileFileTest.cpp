@@ -1,6 +1,6 @@
-#include "settings/ProfileFile.h"
-#include "platform/CodePage.h"
-#include "TestSupport.h"
+#include "core/settings/ProfileFile.h"
+#include "core/platform/CodePage.h"
+#include "tests/support/TestSupport.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "SettingsFixture.h"
-#include "settings/ProfileFile.h"
+#include "tests/core/settings/SettingsFixture.h"
+#include "core/settings/ProfileFile.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 // A temporary program folder with the log switched on, and a store over its
 // vireo.ini with the whole catalogue.
-#include "library/EventLog.h"
-#include "settings/SettingsCatalogue.h"
-#include "TestSupport.h"
+#include "core/library/EventLog.h"
+#include "core/settings/SettingsCatalogue.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

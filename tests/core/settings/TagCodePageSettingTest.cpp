@@ -1,6 +1,6 @@
-#include "SettingsFixture.h"
-#include "platform/CodePage.h"
-#include "settings/TagCodePageSetting.h"
+#include "tests/core/settings/SettingsFixture.h"
+#include "core/platform/CodePage.h"
+#include "core/settings/TagCodePageSetting.h"
 
 using namespace vireo;
 using vireo::test::SettingsFixture;

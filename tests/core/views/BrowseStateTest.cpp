@@ -1,9 +1,9 @@
 // View modes, album tabs, tree selections and search as the window sees them.
-#include "ViewsTestLibrary.h"
+#include "tests/core/views/ViewsTestLibrary.h"
 
-#include "views/BrowseState.h"
-#include "views/TreeBuilder.h"
-#include "views/ViewTexts.h"
+#include "core/views/BrowseState.h"
+#include "core/views/TreeBuilder.h"
+#include "core/views/ViewTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The folder view: which tracks an opened folder shows, and the fast build
 // against the plain reference loops.
-#include "ReferenceTrees.h"
-#include "TreeCompare.h"
-#include "ViewsTestLibrary.h"
+#include "tests/core/views/ReferenceTrees.h"
+#include "tests/core/views/TreeCompare.h"
+#include "tests/core/views/ViewsTestLibrary.h"
 
-#include "views/FolderView.h"
-#include "views/ViewTexts.h"
+#include "core/views/FolderView.h"
+#include "core/views/ViewTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "ReferenceTrees.h"
+#include "tests/core/views/ReferenceTrees.h"
 
-#include "views/ViewTexts.h"
+#include "core/views/ViewTexts.h"
 
-#include "formats/GenreTable.h"
-#include "library/TrackRecord.h"
-#include "platform/Paths.h"
+#include "core/formats/GenreTable.h"
+#include "core/library/TrackRecord.h"
+#include "core/platform/Paths.h"
 
 namespace vireo::views::test {
 

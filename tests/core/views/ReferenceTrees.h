@@ -2,8 +2,8 @@
 // The tree builds written as the plain loops that compare every first track of
 // an artist with every later track: slow, but obviously what the rules say.
 // The fast builders must give the same trees.
-#include "views/FolderView.h"
-#include "views/TreeBuilder.h"
+#include "core/views/FolderView.h"
+#include "core/views/TreeBuilder.h"
 
 namespace vireo::views::test {
 

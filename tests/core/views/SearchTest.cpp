@@ -1,9 +1,9 @@
 // The search: fields, tag versions, the ",," joins and Unicode case-insensitive matching.
-#include "ViewsTestLibrary.h"
+#include "tests/core/views/ViewsTestLibrary.h"
 
-#include "views/Search.h"
+#include "core/views/Search.h"
 
-#include "platform/CodePage.h"
+#include "core/platform/CodePage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The views over the real library store and real MP3 files: tags read from
 // disk, rows made by the store, cover files found on disk.
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
-#include "library/LibraryStore.h"
-#include "platform/CodePage.h"
-#include "views/BrowseState.h"
-#include "views/CoverLookup.h"
-#include "views/StoreTrackSource.h"
-#include "views/TreeBuilder.h"
-#include "views/ViewTexts.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/CodePage.h"
+#include "core/views/BrowseState.h"
+#include "core/views/CoverLookup.h"
+#include "core/views/StoreTrackSource.h"
+#include "core/views/TreeBuilder.h"
+#include "core/views/ViewTexts.h"
 
 #include <QDir>
 

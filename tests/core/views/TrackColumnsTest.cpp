@@ -1,5 +1,5 @@
 // Column hide/show by tag and the running selection size.
-#include "views/TrackColumns.h"
+#include "core/views/TrackColumns.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The track table: column-click sort rules, stable order, lazy cells.
-#include "ViewsTestLibrary.h"
+#include "tests/core/views/ViewsTestLibrary.h"
 
-#include "views/TrackTable.h"
+#include "core/views/TrackTable.h"
 
 #include <QLocale>
 

@@ -1,11 +1,11 @@
 // Artist and album trees: the rules by example, and the fast build against the
 // plain reference loops on many random libraries.
-#include "ReferenceTrees.h"
-#include "TreeCompare.h"
-#include "ViewsTestLibrary.h"
+#include "tests/core/views/ReferenceTrees.h"
+#include "tests/core/views/TreeCompare.h"
+#include "tests/core/views/ViewsTestLibrary.h"
 
-#include "views/TreeBuilder.h"
-#include "views/ViewTexts.h"
+#include "core/views/TreeBuilder.h"
+#include "core/views/ViewTexts.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "TreeCompare.h"
+#include "tests/core/views/TreeCompare.h"
 
 #include <map>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Renders trees as one-line texts for compact expectations, and compares two
 // builds node by node, payloads and payload sharing included.
-#include "views/NodeData.h"
-#include "views/TreeBuilder.h"
+#include "core/views/NodeData.h"
+#include "core/views/TreeBuilder.h"
 
 #include <QString>
 #include <string>

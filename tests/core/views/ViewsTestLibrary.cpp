@@ -1,8 +1,8 @@
-#include "ViewsTestLibrary.h"
+#include "tests/core/views/ViewsTestLibrary.h"
 
-#include "formats/GenreTable.h"
-#include "platform/CodePage.h"
-#include "platform/Paths.h"
+#include "core/formats/GenreTable.h"
+#include "core/platform/CodePage.h"
+#include "core/platform/Paths.h"
 
 namespace vireo::views::test {
 

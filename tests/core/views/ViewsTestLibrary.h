@@ -2,8 +2,8 @@
 // A library of made-up track records for the view tests and a row filler that
 // makes the cells from a record the way the store does for the columns the
 // views sort by.
-#include "library/TrackRecord.h"
-#include "views/TrackSource.h"
+#include "core/library/TrackRecord.h"
+#include "core/views/TrackSource.h"
 
 #include <QString>
 

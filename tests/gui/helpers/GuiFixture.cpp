@@ -1,9 +1,9 @@
-#include "helpers/GuiFixture.h"
+#include "tests/gui/helpers/GuiFixture.h"
 
-#include "app/AppServices.h"
-#include "app/VireoMainForm.h"
-#include "platform/CodePage.h"
-#include "settings/ProfileFile.h"
+#include "gui/app/AppServices.h"
+#include "gui/app/VireoMainForm.h"
+#include "core/platform/CodePage.h"
+#include "core/settings/ProfileFile.h"
 
 #include <QAbstractItemModel>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // A program folder and a music folder of real, tagged MP3 files for the
 // window tests, and small helpers to read the window's state.
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QString>
 #include <QStringList>
