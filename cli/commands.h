@@ -1,7 +1,27 @@
 #pragma once
-// The subcommands of vireo-cli, one file each. Every command takes its own
-// arguments (without the command name) and returns the process exit status.
+// The subcommands of vireo-cli, one file (or folder) each. Every command takes
+// its own arguments (without the command name) and returns the process exit
+// status. A command registers itself at static initialisation:
+//   static const CommandRegistration reg{"name", cmdName, "name [ARGS]"};
 #include <QStringList>
+
+#include <vector>
+
+struct CliCommand {
+    const char *name;
+    int (*run)(const QStringList &);
+    const char *usage;
+};
+
+// Every registered command, in the order the usage lists them (by name).
+std::vector<CliCommand> &cliCommands();
+
+struct CommandRegistration {
+    CommandRegistration(const char *name, int (*run)(const QStringList &), const char *usage)
+    {
+        cliCommands().push_back({name, run, usage});
+    }
+};
 
 int cmdInfo(const QStringList &args);      // info [--json] FILE...
 int cmdTag(const QStringList &args);       // tag FILE [--v1] [--v2] ...

@@ -5,16 +5,18 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+
+std::vector<CliCommand> &cliCommands()
+{
+    static std::vector<CliCommand> list;
+    return list;
+}
 
 namespace {
-struct Command {
-    const char *name;
-    int (*run)(const QStringList &);
-    const char *usage;
-};
-
-const Command commands[] = {
+const CommandRegistration builtin[] = {
     {"info", cmdInfo, "info [--json] FILE..."},
     {"tag", cmdTag, "tag FILE [--v1] [--v2] [--title T] [--artist A] [--album B] [--year Y] [--comment C] "
                     "[--track N] [--genre G] [--composer X] [--encoded-by X] [--copyright X] "
@@ -27,10 +29,18 @@ const Command commands[] = {
     {"settings", cmdSettings, "settings dump|get NAME|set NAME VALUE"},
 };
 
+std::vector<CliCommand> sortedCommands()
+{
+    std::vector<CliCommand> list = cliCommands();
+    std::stable_sort(list.begin(), list.end(),
+                     [](const CliCommand &a, const CliCommand &b) { return std::strcmp(a.name, b.name) < 0; });
+    return list;
+}
+
 int usage()
 {
     std::fputs("usage: vireo-cli COMMAND [ARGS]\n", stderr);
-    for (const Command &c : commands)
+    for (const CliCommand &c : sortedCommands())
         std::fprintf(stderr, "  vireo-cli %s\n", c.usage);
     return 2;
 }
@@ -45,7 +55,7 @@ int main(int argc, char **argv)
     const QString name = args.takeFirst();
     // ID3v1 texts and the ID3v1 cache follow the tag code page of the settings file.
     vireo::applyTagCodePageSetting();
-    for (const Command &c : commands)
+    for (const CliCommand &c : cliCommands())
         if (name == QLatin1String(c.name))
             return c.run(args);
     std::fprintf(stderr, "vireo-cli: unknown command \"%s\"\n", qPrintable(name));
