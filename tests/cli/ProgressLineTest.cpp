@@ -59,3 +59,20 @@ TEST(ProgressLine, AbsentWhenOutputIsAPipe)
     EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
     EXPECT_FALSE(r.out.contains('\r'));
 }
+
+// Not a progress matter, but the same long commands: while another run holds
+// the program folder, a scan reads but leaves the caches alone.
+#include "core/platform/InstanceLock.h"
+#include <QFileInfo>
+
+TEST(CacheOwnership, AScanWhileTheWindowRunsLeavesTheCachesAlone)
+{
+    TempProgramFolder home;
+    const QString music = makeFolder(home, 3);
+    auto held = vireo::InstanceLock::acquire(home.path());
+    ASSERT_TRUE(held.ok());
+    const RunResult r = runCli({QStringLiteral("scan"), music}, {QStringLiteral("VIREO_HOME=") + home.path()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("既に起動しています")) << r.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(home.file(QStringLiteral("vireo.3dt"))));
+}
