@@ -90,7 +90,7 @@ FileOutcome applyToFile(const QString &file, const QList<Suspect> &items, TID3Ta
     bool writeV1 = false, writeV2 = false;
     for (const Suspect &s : items) {
         StoredText now;
-        if (!storedText(before, s.field, &now) || !(now == s.stored)) {
+        if (!storedText(before, s.field, &now) || !now.sameAs(s.stored)) {
             out.notes << QStringLiteral("%1: changed since the scan; skipped").arg(fieldName(s.field));
             continue;
         }

@@ -191,6 +191,11 @@ ScanReport scanTracks(const QList<const TID3ListItem *> &tracks, const ScanOptio
             }
             if (d.verdict == Verdict::Genuine)
                 continue;
+            // An ID3v1 text the tag code page cannot hold was settled by
+            // giving the ID3v2 tag the repaired text; its bytes stay.
+            if (isV1Field(TagField(f)) && t->HasV2 && !d.proposed.isEmpty()
+                && v2Value(t->V2, TagField(f - int(TagField::V1Title) + int(TagField::V2Title))) == d.proposed)
+                continue;
             judged.append({t, TagField(f), s, d});
         }
     }

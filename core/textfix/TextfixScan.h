@@ -34,7 +34,12 @@ struct StoredText {
     Declared declared = Declared::Id3v1;
     QByteArray bytes; // ID3v1 and encoding-0 texts: the bytes
     QString text;     // Unicode frames: the text
-    bool operator==(const StoredText &) const = default;
+    bool isBytes() const { return declared == Declared::Id3v1 || declared == Declared::Id3v2Latin1; }
+    // Same stored value; Unicode texts match whatever Unicode encoding holds them.
+    bool sameAs(const StoredText &o) const
+    {
+        return isBytes() ? declared == o.declared && bytes == o.bytes : !o.isBytes() && text == o.text;
+    }
 };
 // The stored form of a field of a track record; false when the track has no
 // such tag. An encoding-0 text comes back as the tag code page's bytes.

@@ -137,7 +137,7 @@ TEST_F(TextfixCli, ApplyRepairsTheFilesSoMutagenReadsTheJapaneseAndTheCachesFoll
     ASSERT_EQ(r.exitCode, 0) << r.out.constData() << r.err.constData();
 
     EXPECT_EQ(mutagen(garbledV2, "t['TIT2'].text[0]"), u"夜空の向こう");
-    EXPECT_EQ(mutagen(garbledV2, "t['TIT2'].encoding"), u"1");
+    EXPECT_EQ(mutagen(garbledV2, "int(t['TIT2'].encoding)"), u"1");
     EXPECT_EQ(mutagen(garbledV2, "t['TPE1'].text[0]"), u"アイドル");
     EXPECT_EQ(mutagen(garbledV2, "t['TALB'].text[0]"), u"Best");
     EXPECT_EQ(mutagen(garbledU, "t['TIT2'].text[0]"), u"ラブソング");
@@ -190,7 +190,7 @@ TEST_F(TextfixCli, ApplyToNamedFilesLeavesTheOthersAndRefusesBadOptions)
 TEST_F(TextfixCli, AFileChangedSinceTheScanIsNotOverwritten)
 {
     // The caches say "ƒAƒCƒhƒ‹"; the file now holds something else.
-    const RunResult tagged = run(QStringLiteral(VIREO_MID3V2), {QStringLiteral("--v2-version"), QStringLiteral("3"), QStringLiteral("-a"), QStringLiteral("New Artist"), garbledU});
+    const RunResult tagged = run(QStringLiteral(VIREO_MID3V2), {QStringLiteral("-a"), QStringLiteral("New Artist"), garbledU});
     ASSERT_EQ(tagged.exitCode, 0) << tagged.err.constData();
     // A date the caches do not know would be re-read by a scan; apply works
     // from the caches and checks each field against the file itself.
