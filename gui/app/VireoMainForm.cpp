@@ -5,7 +5,9 @@
 #include "gui/app/LayoutController.h"
 #include "gui/app/MainTexts.h"
 #include "gui/fileops/CsvExportCommand.h"
+#include "core/app/AppSession.h"
 #include "core/library/EventLog.h"
+#include "core/views/LibraryViews.h"
 #include "core/library/LibraryStore.h"
 #include "gui/library/ScanController.h"
 #include "core/platform/Paths.h"
@@ -71,11 +73,12 @@ TVireoMainForm::~TVireoMainForm()
 
 void TVireoMainForm::startUp()
 {
-    app.closing = false;
+    AppSession &session = app.session();
+    session.setClosing(false);
     // The program folder becomes the current folder; the logs live there.
-    app.programFolder = programFolder();
-    QDir::setCurrent(app.programFolder);
-    eventLog().setFolder(app.programFolder);
+    session.setProgramFolder(programFolder());
+    QDir::setCurrent(session.programFolder());
+    eventLog().setFolder(session.programFolder());
     RotateLogs();
     setLoggingEnabled(true);
 
@@ -85,25 +88,24 @@ void TVireoMainForm::startUp()
     app.store()->setMessageHandler([this](const QString &message) {
         QMessageBox::critical(this, text::kAppTitle, message);
     });
-    app.startingUp = true;
+    session.setStartingUp(true);
     app.browse().switchViewMode(views::ViewMode::Loading);
     app.browse().table().setSortKey(0);
     app.browse().takeChanges();
-    app.tempPlaylistPath = app.programFolder + QStringLiteral("$$vire$$.m3u");
 
     auto settingsStore = makeSettingsStore();
     app.setSettings(std::move(settingsStore));
     loadSettings(app.settings(), *m_settings, [this] { app.store()->LoadCaches(); });
     m_binder->apply(*m_settings);
 
-    app.lastFolder = m_settings->musicFolder;
+    session.setLastFolder(m_settings->musicFolder);
     log(u"メニューの初期化開始");
     log(u"メニューの初期化終了");
     log(u"MP3プレイヤーコントローラ初期化開始");
     log(u"MP3プレイヤーコントローラ初期化終了");
 
     m_scans->openDefaultFolder();
-    app.startingUp = false;
+    session.setStartingUp(false);
     m_trackList->columnClick(app.browse().table().lastSortColumn());
     w.v2_cbx->setChecked(false);
     w.actions.quickPlay->setChecked(false);
@@ -112,7 +114,7 @@ void TVireoMainForm::startUp()
 
 void TVireoMainForm::closeEvent(QCloseEvent *event)
 {
-    app.closing = true;
+    app.session().setClosing(true);
     if (!m_shutDown)
         shutdown();
     event->accept();
@@ -134,22 +136,21 @@ void TVireoMainForm::shutdown()
     app.browse().takeChanges();
     m_trackList->model().rowsReplaced();
     log(u"MP3リストバッファ開放終了");
-    if (QFile::exists(app.tempPlaylistPath))
-        QFile::remove(app.tempPlaylistPath);
+    if (QFile::exists(app.session().tempPlaylistPath()))
+        QFile::remove(app.session().tempPlaylistPath());
     log(u"M3Uリスト開放");
     log(u"M3Uリスト開放終了");
     m_trees->artistModel().setNodes(nullptr);
     m_trees->albumModel().setNodes(nullptr);
     m_trees->folderModel().setNodes(nullptr);
-    app.trees = {};
-    app.folderTree.clear();
+    app.views().clearTrees();
 
     log(u"MP3リスト開放");
     app.destroyStore();
     log(u"MP3リスト開放");
     log(u"カバーアートリスト開放開始");
     log(u"カバーアートリスト開放終了");
-    app.hiddenGenres.clear();
+    app.views().setHiddenGenres({});
     log(u"Vireo終了");
 }
 

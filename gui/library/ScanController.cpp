@@ -3,6 +3,7 @@
 #include "gui/app/AppServices.h"
 #include "gui/app/MainTexts.h"
 #include "gui/app/MainWidgets.h"
+#include "core/app/AppSession.h"
 #include "core/library/EventLog.h"
 #include "gui/library/FindFileForm.h"
 #include "core/library/LibraryScan.h"
@@ -146,7 +147,7 @@ void ScanController::openDefaultFolder()
     if (!store)
         return;
     WindowScanHost host(w, app, browse, trees);
-    OpenDefaultFolder(*store, app.musicFolder, app.startingUp, host);
+    OpenDefaultFolder(*store, app.session().musicFolder(), app.session().startingUp(), host);
     w.SpTBXLabelItem4->clear();
 }
 
@@ -156,13 +157,14 @@ void ScanController::rebuildCache()
     if (!store)
         return;
     WindowScanHost host(w, app, browse, trees);
-    RebuildCache(*store, app.musicFolder, host);
+    RebuildCache(*store, app.session().musicFolder(), host);
     w.SpTBXLabelItem4->clear();
 }
 
 void ScanController::openChosenFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(w.window, kChooseFolder, app.lastFolder);
+    const QString folder = QFileDialog::getExistingDirectory(w.window, kChooseFolder,
+                                                             app.session().lastFolder());
     if (!folder.isEmpty())
         openFolder(folder);
     w.PageControl1->setCurrentIndex(4);
@@ -170,7 +172,7 @@ void ScanController::openChosenFolder()
 
 void ScanController::openFolder(const QString &folder)
 {
-    app.lastFolder = folder;
+    app.session().setLastFolder(folder);
     scanFolder(folder, false);
 }
 

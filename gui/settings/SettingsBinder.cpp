@@ -3,7 +3,9 @@
 #include "gui/app/AppServices.h"
 #include "gui/app/LayoutController.h"
 #include "gui/app/MainWidgets.h"
+#include "core/app/AppSession.h"
 #include "core/library/LibraryStore.h"
+#include "core/views/LibraryViews.h"
 #include "core/settings/MainWindowSettings.h"
 #include "gui/views/TrackListController.h"
 #include "gui/views/TrackListModel.h"
@@ -127,7 +129,7 @@ void SettingsBinder::apply(const MainWindowSettings &s)
     layout.setTreePanelVisible(s.treePanelVisible);
     layout.setLowerPanelOpen(s.infoAreaVisible);
 
-    app.hiddenGenres = s.hiddenGenres;
+    app.views().setHiddenGenres(s.hiddenGenres);
     app.browse().setAllAlbumTabFlg(s.allAlbumTabs);
 
     if (TID3TagUseful *store = app.store()) {
@@ -143,18 +145,17 @@ void SettingsBinder::apply(const MainWindowSettings &s)
     app.browse().setShowV2(s.preferV2);
 
     list.model().setRowColours(toQColor(s.rowColor1), toQColor(s.rowColor2));
-    app.showTitleNums = s.showTitleNums;
-    app.showAlbumArtist = s.showAlbumArtist;
+    app.views().setShowTitleNums(s.showTitleNums);
+    app.views().setShowAlbumArtist(s.showAlbumArtist);
     {
         const QSignalBlocker b1(w.actions.showCounts), b2(w.actions.showAlbumArtist);
         w.actions.showCounts->setChecked(s.showTitleNums);
         w.actions.showAlbumArtist->setChecked(s.showAlbumArtist);
     }
     layout.applySkin(s.skin);
-    app.showNoExistMP3Data = s.hideMissingTracks;
-    app.browse().setShowNoExistMP3Data(s.hideMissingTracks);
-    app.musicFolder = s.musicFolder;
-    app.lastFolder = s.musicFolder;
+    app.views().setShowNoExistMP3Data(s.hideMissingTracks);
+    app.session().setMusicFolder(s.musicFolder);
+    app.session().setLastFolder(s.musicFolder);
 }
 
 void SettingsBinder::collect(MainWindowSettings &s) const
@@ -176,18 +177,18 @@ void SettingsBinder::collect(MainWindowSettings &s) const
     const QList<int> sizes = w.mainSplitter->sizes();
     if (!sizes.isEmpty() && sizes[0] > 0)
         s.treePanelWidth = sizes[0];
-    s.hiddenGenres = app.hiddenGenres;
+    s.hiddenGenres = app.views().hiddenGenres();
     if (TID3TagUseful *store = app.store()) {
         s.preferV2 = store->PreferV2;
         s.cacheOnly = store->CacheOnly;
         s.genreCodeInText = store->GenreCodeInText;
     }
     s.lastSortColumn = app.browse().table().lastSortColumn();
-    s.showTitleNums = app.showTitleNums;
-    s.showAlbumArtist = app.showAlbumArtist;
+    s.showTitleNums = app.views().showTitleNums();
+    s.showAlbumArtist = app.views().showAlbumArtist();
     s.skin = layout.skin();
-    s.hideMissingTracks = app.showNoExistMP3Data;
-    s.musicFolder = app.musicFolder;
+    s.hideMissingTracks = app.views().showNoExistMP3Data();
+    s.musicFolder = app.session().musicFolder();
 }
 
 } // namespace vireo::gui

@@ -4,9 +4,8 @@
 #include "gui/app/MainWidgets.h"
 #include "gui/views/BrowseController.h"
 #include "gui/views/TreeNodeModel.h"
-#include "core/views/FolderView.h"
-#include "core/views/ViewLog.h"
-#include "core/views/ViewTexts.h"
+#include "core/app/AppSession.h"
+#include "core/views/LibraryViews.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -33,13 +32,13 @@ TreesController::TreesController(MainWidgets &widgets, AppServices &services, Br
     : QObject(parent), w(widgets), app(services), browse(b)
 {
     m_artist = new TreeNodeModel(images, [this](const views::TreeNode &n) {
-        return views::artistTreeText(n, app.showTitleNums);
+        return app.views().artistNodeText(n);
     }, this);
     m_album = new TreeNodeModel(images, [this](const views::TreeNode &n) {
-        return views::albumTreeText(n, app.showAlbumArtist);
+        return app.views().albumNodeText(n);
     }, this);
     m_folder = new TreeNodeModel(images, [this](const views::TreeNode &n) {
-        return views::artistTreeText(n, app.showTitleNums);
+        return app.views().artistNodeText(n);
     }, this);
     attach(w.TreeView_Artist, m_artist);
     attach(w.TreeView_Album, m_album);
@@ -57,13 +56,13 @@ TreesController::TreesController(MainWidgets &widgets, AppServices &services, Br
         t->viewport()->installEventFilter(this);
 
     connect(w.actions.showCounts, &QAction::toggled, this, [this](bool on) {
-        app.showTitleNums = on;
+        app.views().setShowTitleNums(on);
         m_artist->refreshTexts();
         m_folder->refreshTexts();
         m_album->refreshTexts();
     });
     connect(w.actions.showAlbumArtist, &QAction::toggled, this, [this](bool on) {
-        app.showAlbumArtist = on;
+        app.views().setShowAlbumArtist(on);
         m_album->refreshTexts();
     });
     connect(w.Btn_NumSet, &QPushButton::clicked, this, &TreesController::runFilter);
@@ -72,38 +71,30 @@ TreesController::TreesController(MainWidgets &widgets, AppServices &services, Br
 
 bool TreesController::handlersIdle() const
 {
-    return !m_building && !app.startingUp && !app.closing;
+    return !m_building && !app.session().startingUp() && !app.session().closing();
 }
 
 void TreesController::rebuildTrees()
 {
-    views::TreeBuildOptions options;
-    options.HiddenGenres = app.hiddenGenres;
-    options.ShowNoExistMP3Data = app.showNoExistMP3Data;
-    std::optional<views::LibraryTrees> built = views::BuildTrees(app.library(), options);
-    if (!built)
-        return;
     m_building = true;
-    app.trees = std::move(*built);
-    app.browse().treesBuilt(app.trees);
-    app.browse().setTagPreference(app.trees.TagPreference);
-    m_artist->setNodes(&app.trees.ArtistTree);
-    m_album->setNodes(&app.trees.AlbumTree);
+    if (app.views().rebuildTrees()) {
+        m_artist->setNodes(&app.views().trees().ArtistTree);
+        m_album->setNodes(&app.views().trees().AlbumTree);
+    }
     m_building = false;
 }
 
 void TreesController::addFolderView(const QString &folder, int filesFound)
 {
-    std::optional<views::FolderViewResult> result =
-        views::BuildFolderView(app.library(), folder, filesFound, app.hiddenGenres);
-    if (!result)
+    const int position = app.views().addFolderView(folder, filesFound);
+    if (position < 0)
         return;
     m_building = true;
-    const int position = views::addFolderView(app.folderTree, app.trees.AlbumTree, std::move(*result));
-    m_folder->setNodes(&app.folderTree);
-    m_album->setNodes(&app.trees.AlbumTree);
-    if (position >= 0 && position < int(app.folderTree.size()))
-        w.TreeView_SelectFolder->expand(m_folder->indexOf(&app.folderTree[size_t(position)]));
+    const auto &folders = app.views().folderTree();
+    m_folder->setNodes(&folders);
+    m_album->setNodes(&app.views().trees().AlbumTree);
+    if (position < int(folders.size()))
+        w.TreeView_SelectFolder->expand(m_folder->indexOf(&folders[size_t(position)]));
     m_building = false;
 }
 
@@ -140,7 +131,7 @@ void TreesController::switchToArtistView()
 
 void TreesController::pageChanged(int page)
 {
-    if (m_building || app.startingUp)
+    if (m_building || app.session().startingUp())
         return;
     if (page == 0) {
         switchToArtistView();
@@ -179,14 +170,11 @@ bool TreesController::eventFilter(QObject *watched, QEvent *event)
 
 void TreesController::runFilter()
 {
-    const std::optional<int> n = views::parseSongCount(w.Edit1->text());
-    if (!n)
-        return;
-    rebuildTrees();
-    const views::SongCountTest test = views::songCountTestFromIndex(w.ComboBox1->currentIndex());
     m_building = true;
-    views::filterArtistTreeBySongCount(app.trees.ArtistTree, *n, test);
-    m_artist->setNodes(&app.trees.ArtistTree);
+    if (app.views().filterArtists(w.Edit1->text(), w.ComboBox1->currentIndex())) {
+        m_artist->setNodes(&app.views().trees().ArtistTree);
+        m_album->setNodes(&app.views().trees().AlbumTree);
+    }
     m_building = false;
 }
 
@@ -199,7 +187,7 @@ void TreesController::selectArtistAlbum(const QString &artist, const QString &al
     if (at.isValid())
         current = {m_artist->node(at), m_artist->parentNode(at)};
     const views::ArtistAlbumSelection sel =
-        app.browse().selectArtistAlbum(app.trees.ArtistTree, current, artist, album);
+        app.views().selectArtistAlbum(current, artist, album);
     // The state already ran the selection handler; the tree only shows it.
     m_building = true;
     if (sel.ArtistIndex >= 0) {
