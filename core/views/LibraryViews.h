@@ -48,7 +48,8 @@ public:
 
     const QStringList &hiddenGenres() const { return m_hiddenGenres; }
     void setHiddenGenres(const QStringList &genres) { m_hiddenGenres = genres; }
-    // ShowNoExistMP3Data: tracks whose file is missing are left out of trees and lists.
+    // ShowNoExistMP3Data: while on (and the library is not cache-only), tracks
+    // whose file is missing are left out of the trees and lists.
     bool showNoExistMP3Data() const { return m_showNoExist; }
     void setShowNoExistMP3Data(bool on);
     // "曲数表示": song counts after artist (and folder) node texts.
