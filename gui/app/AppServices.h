@@ -10,6 +10,7 @@
 // std::unique_ptr with one accessor, made where the start-up sequence makes it.
 #include "core/app/AppSession.h"
 #include "core/views/LibraryViews.h"
+#include "gui/shell/StoreAccess.h"
 
 #include <memory>
 
@@ -23,15 +24,15 @@ class StoreTrackSource;
 
 namespace vireo::gui {
 
-class AppServices {
+class AppServices : public StoreAccess {
 public:
     AppServices();
-    ~AppServices();
+    ~AppServices() override;
     AppServices(const AppServices &) = delete;
     AppServices &operator=(const AppServices &) = delete;
 
     // The library store; null before start-up makes it and after shutdown frees it.
-    TID3TagUseful *store() const { return m_store.get(); }
+    TID3TagUseful *store() const override { return m_store.get(); }
     // Made by start-up from the program folder (loads the compilation list).
     void makeStore();
     // Shutdown: the store writes the ID3v1 cache, then the ID3v2 cache.
@@ -41,9 +42,9 @@ public:
     void setSettings(std::unique_ptr<TRegManager> store);
 
     // The library as the views read it (empty without a store).
-    const views::TrackSource &library() const;
-    views::LibraryViews &views() { return *m_views; }
-    views::BrowseState &browse() { return m_views->browse(); }
+    const vireo::views::TrackSource &library() const;
+    vireo::views::LibraryViews &views() { return *m_views; }
+    vireo::views::BrowseState &browse() { return m_views->browse(); }
     AppSession &session() { return *m_session; }
 
     // Still to come, each with its accessor here:
@@ -56,8 +57,8 @@ public:
 private:
     std::unique_ptr<AppSession> m_session;
     std::unique_ptr<TRegManager> m_settings;
-    std::unique_ptr<views::StoreTrackSource> m_source;
-    std::unique_ptr<views::LibraryViews> m_views;
+    std::unique_ptr<vireo::views::StoreTrackSource> m_source;
+    std::unique_ptr<vireo::views::LibraryViews> m_views;
     std::unique_ptr<TID3TagUseful> m_store;
 };
 
