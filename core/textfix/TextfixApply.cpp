@@ -147,16 +147,16 @@ FileOutcome applyToFile(const QString &file, const QList<Suspect> &items, TID3Ta
     if (writeV2) {
         record.V2.TextEncoding = 1; // UTF-16 with byte-order mark: every program reads it
         TID3v2 writer;
-        if (!record.WriteV2ToFile(writer)) {
-            const QString why = writer.lastErrorText();
+        if (const Result r = record.WriteV2ToFile(writer); !r) {
+            const QString why = r.message();
             out.error = QStringLiteral("cannot write the ID3v2 tag of %1%2")
                             .arg(file, why.isEmpty() ? QString() : QStringLiteral(": ") + why);
             out.fieldsWritten = 0;
             return out;
         }
     }
-    if (writeV1 && !record.WriteV1ToFile(v1Tag)) {
-        out.error = QStringLiteral("cannot write the ID3v1 tag of %1").arg(file);
+    if (const Result r = writeV1 ? record.WriteV1ToFile(v1Tag) : Result(); !r) {
+        out.error = QStringLiteral("cannot write the ID3v1 tag of %1: %2").arg(file, r.message());
         out.fieldsWritten = writeV2 ? out.fieldsWritten : 0;
         // The ID3v2 part, if any, is on disk: the record below still follows it.
     }
