@@ -1,0 +1,216 @@
+#include "core/platform/FileCopy.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+#include <fcntl.h>
+#include <sys/sendfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vireo {
+
+namespace {
+
+// Chunk of one kernel copy call: large enough to run at device speed, small
+// enough that a cancel is noticed and write-back starts early.
+constexpr int64_t ChunkBytes = int64_t(16) << 20;
+constexpr size_t BufferBytes = size_t(1) << 20;
+
+QString errnoText(int e) { return QString::fromLocal8Bit(std::strerror(e)); }
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    ~Fd() { reset(); }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return m_fd; }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+    // Closes and reports the close's own error (NFS and FUSE report late
+    // write failures here).
+    int closeChecked()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd >= 0 ? ::close(fd) : 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool fallbackErrno(int e)
+{
+    return e == EXDEV || e == EINVAL || e == ENOSYS || e == EOPNOTSUPP || e == EBADF
+        || e == ETXTBSY || e == EPERM;
+}
+
+enum class Method { CopyRange, SendFile, ReadWrite };
+
+// Copies one chunk from the current offsets; returns bytes copied, 0 at the
+// end of the source, -1 with errno on failure.
+ssize_t copyChunk(Method &method, int in, int out, std::vector<char> &buffer, bool firstCall)
+{
+    for (;;) {
+        ssize_t n = -1;
+        switch (method) {
+        case Method::CopyRange:
+            n = ::copy_file_range(in, nullptr, out, nullptr, size_t(ChunkBytes), 0);
+            if (n < 0 && firstCall && fallbackErrno(errno)) {
+                method = Method::SendFile;
+                continue;
+            }
+            break;
+        case Method::SendFile:
+            n = ::sendfile(out, in, nullptr, size_t(ChunkBytes));
+            if (n < 0 && firstCall && (errno == EINVAL || errno == ENOSYS)) {
+                method = Method::ReadWrite;
+                continue;
+            }
+            break;
+        case Method::ReadWrite: {
+            if (buffer.empty())
+                buffer.resize(BufferBytes);
+            ssize_t got;
+            do {
+                got = ::read(in, buffer.data(), buffer.size());
+            } while (got < 0 && errno == EINTR);
+            if (got <= 0)
+                return got;
+            ssize_t done = 0;
+            while (done < got) {
+                const ssize_t w = ::write(out, buffer.data() + done, size_t(got - done));
+                if (w < 0 && errno == EINTR)
+                    continue;
+                if (w <= 0) {
+                    if (w == 0)
+                        errno = ENOSPC;
+                    return -1;
+                }
+                done += w;
+            }
+            return got;
+        }
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        return n;
+    }
+}
+
+} // namespace
+
+QString fileCopyTempPrefix() { return QStringLiteral(".vireo-copy-"); }
+
+Result CopyFileSafely(const QString &source, const QString &target, const FileCopyOptions &options)
+{
+    const QByteArray src = QFile::encodeName(source);
+    const QByteArray dst = QFile::encodeName(target);
+    Fd in(::open(src.constData(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) {
+        const int e = errno;
+        return Result::fromErrno(e, source + QStringLiteral(": ") + errnoText(e));
+    }
+    struct stat st {};
+    if (::fstat(in.get(), &st) != 0) {
+        const int e = errno;
+        return Result::fromErrno(e, source + QStringLiteral(": ") + errnoText(e));
+    }
+    if (!S_ISREG(st.st_mode))
+        return Result::failure(ErrorCode::InvalidArgument, source + QStringLiteral(": not a regular file"));
+    struct stat existing {};
+    if (::lstat(dst.constData(), &existing) == 0)
+        return Result::failure(ErrorCode::Failed, target + QStringLiteral(": the file already exists"));
+
+    const qsizetype slash = dst.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : dst.left(slash);
+    // A short fixed-length name, so a long target name cannot push the
+    // temporary name past the file system's limit.
+    QByteArray tmp;
+    Fd out;
+    for (int attempt = 0; attempt < 100 && out.get() < 0; ++attempt) {
+        char suffix[17];
+        std::snprintf(suffix, sizeof suffix, "%08x", QRandomGenerator::global()->generate());
+        tmp = folder + '/' + QFile::encodeName(fileCopyTempPrefix()) + suffix + ".part";
+        out.reset(::open(tmp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (out.get() < 0 && errno != EEXIST) {
+            const int e = errno;
+            return Result::fromErrno(e, target + QStringLiteral(": ") + errnoText(e));
+        }
+    }
+    if (out.get() < 0)
+        return Result::failure(ErrorCode::Failed, target + QStringLiteral(": no free temporary name"));
+
+    auto fail = [&](int e) {
+        out.reset();
+        ::unlink(tmp.constData());
+        return Result::fromErrno(e, target + QStringLiteral(": ") + errnoText(e));
+    };
+
+    ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    Method method = Method::CopyRange;
+    std::vector<char> buffer;
+    int64_t written = 0;
+    int64_t flushedTo = 0;
+    for (bool first = true;; first = false) {
+        if (options.cancel && options.cancel->load(std::memory_order_relaxed))
+            return fail(ECANCELED);
+        const ssize_t n = copyChunk(method, in.get(), out.get(), buffer, first);
+        if (n < 0)
+            return fail(errno);
+        if (n == 0)
+            break;
+        written += n;
+        // Start write-back of what is complete so the final sync is short and
+        // the device works while the next chunk is read.
+        if (options.sync && written - flushedTo >= ChunkBytes) {
+            ::sync_file_range(out.get(), flushedTo, written - flushedTo, SYNC_FILE_RANGE_WRITE);
+            flushedTo = written;
+        }
+    }
+    // Times last: every write above moved the modification time.
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ::futimens(out.get(), times);
+    ::fchmod(out.get(), st.st_mode & 0777); // FAT keeps no modes; that is fine
+    if (options.sync && ::fsync(out.get()) != 0)
+        return fail(errno);
+    if (out.closeChecked() != 0)
+        return fail(errno);
+
+    if (::renameat2(AT_FDCWD, tmp.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) != 0) {
+        int e = errno;
+        if (e == EINVAL || e == ENOSYS) {
+            // A file system without the no-replace flag: check, then rename.
+            if (::lstat(dst.constData(), &existing) == 0)
+                e = EEXIST;
+            else if (::rename(tmp.constData(), dst.constData()) == 0)
+                e = 0;
+            else
+                e = errno;
+        }
+        if (e != 0) {
+            ::unlink(tmp.constData());
+            if (e == EEXIST)
+                return Result::failure(ErrorCode::Failed, target + QStringLiteral(": the file already exists"));
+            return Result::fromErrno(e, target + QStringLiteral(": ") + errnoText(e));
+        }
+    }
+    if (options.sync) {
+        Fd dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (dir.get() >= 0)
+            ::fsync(dir.get());
+    }
+    return Result::success();
+}
+
+} // namespace vireo
