@@ -39,7 +39,7 @@ int main(int argc, char **argv)
     const int runs = argc > 2 ? std::atoi(argv[2]) : 9;
 
     std::vector<std::unique_ptr<TID3ListItem>> tracks;
-    std::vector<ListRow> rows(size_t(count));
+    std::vector<ListRow> rows(static_cast<size_t>(count));
     std::vector<const ListRow *> selection;
     for (int i = 0; i < count; ++i) {
         const QString path = QStringLiteral("/music/Artist %1/Album %2/%3 Title %4.mp3")

@@ -4,7 +4,8 @@
 # replaces a file). Test data lives under /tmp and is removed at the end.
 # usage: bench/fileops/copy_speed.sh [CLI] [TIMER...]
 #   CLI:   the vireo-cli to time (default build/cli/vireo-cli)
-#   TIMER: a command that times "A" against "B" (default: hyperfine-like loop below)
+#   TIMER: a command that times A against B when given "--vs B -- A"
+#          (default: /usr/bin/time on each in turn)
 set -euo pipefail
 cli=$(realpath "${1:-build/cli/vireo-cli}")
 work=$(mktemp -d /tmp/vireo-copy-bench.XXXXXX)
@@ -28,6 +29,10 @@ cat > "$work/vireo.sh" <<SH
 #!/bin/sh
 rm -rf "$work/a" && mkdir "$work/a" && exec "$cli" copy --to "$work/a" "$work"/src/*.mp3 >/dev/null
 SH
+cat > "$work/vireonosync.sh" <<SH
+#!/bin/sh
+rm -rf "$work/d" && mkdir "$work/d" && exec "$cli" copy --no-sync --to "$work/d" "$work"/src/*.mp3 >/dev/null
+SH
 cat > "$work/cp.sh" <<SH
 #!/bin/sh
 rm -rf "$work/b" && mkdir "$work/b" && exec cp --preserve=timestamps "$work"/src/*.mp3 "$work/b/"
@@ -39,10 +44,15 @@ SH
 chmod +x "$work"/*.sh
 if [ $# -gt 1 ]; then
   shift
-  "$@" --vs "$work/cp.sh" -- "$work/vireo.sh"
+  # Durable against durable: every file synced before its rename, against cp
+  # followed by a sync of the file system.
   "$@" --vs "$work/cpsync.sh" -- "$work/vireo.sh"
+  # The copy loop itself against cp, both leaving the flush to the system.
+  "$@" --vs "$work/cp.sh" -- "$work/vireonosync.sh"
+  # Durable against cp leaving the data dirty in memory.
+  "$@" --vs "$work/cp.sh" -- "$work/vireo.sh"
 else
-  for s in vireo cp cpsync vireo cp cpsync vireo cp cpsync; do
+  for s in vireo cpsync vireonosync cp vireo cpsync vireonosync cp; do
     /usr/bin/time -f "$s %e s" "$work/$s.sh"
   done
 fi

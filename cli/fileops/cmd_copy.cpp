@@ -1,8 +1,10 @@
-// vireo-cli copy [--json] [--force] --to DIR FILE...: copies the files to DIR
-// in the order given, as the copy tab's "コピー開始" does: the planned size
-// against the drive's free space first, names the destination cannot hold
-// listed up front and left out, an existing target never replaced, each file
-// complete or absent.
+// vireo-cli copy [--json] [--force] [--no-sync] --to DIR FILE...: copies the
+// files to DIR in the order given, as the copy tab's "コピー開始" does: the
+// planned size against the drive's free space first, names the destination
+// cannot hold listed up front and left out, an existing target never
+// replaced, each file complete or absent. --no-sync leaves flushing the data
+// to the device to the system (for scripts that sync the file system once
+// themselves; a crash may then leave a named file with missing data).
 #include "cli/LibrarySession.h"
 #include "cli/commands.h"
 
@@ -33,6 +35,7 @@ int cmdCopy(const QStringList &args)
     using namespace vireo;
     bool asJson = false;
     bool force = false;
+    bool sync = true;
     bool haveTo = false;
     QString destination;
     QStringList files;
@@ -42,6 +45,8 @@ int cmdCopy(const QStringList &args)
             asJson = true;
         } else if (files.isEmpty() && a == QLatin1String("--force")) {
             force = true;
+        } else if (files.isEmpty() && a == QLatin1String("--no-sync")) {
+            sync = false;
         } else if (files.isEmpty() && a == QLatin1String("--to") && i + 1 < args.size()) {
             destination = args[++i];
             haveTo = true;
@@ -53,7 +58,7 @@ int cmdCopy(const QStringList &args)
         }
     }
     if (!haveTo || files.isEmpty()) {
-        cliError(QStringLiteral("usage: vireo-cli copy [--json] [--force] --to DIR FILE..."));
+        cliError(QStringLiteral("usage: vireo-cli copy [--json] [--force] [--no-sync] --to DIR FILE..."));
         return 2;
     }
     if (Result r = CheckCopyDestination(destination); !r) {
@@ -81,6 +86,7 @@ int cmdCopy(const QStringList &args)
         cliError(UnwritableNamesMessage(files, bad));
 
     OrderedCopy copy(destination, files, bad);
+    copy.setSync(sync);
     const CopySummary summary = copy.run([&](int i, const QString &target, const Result &r) {
         if (asJson) {
             QJsonObject o{{"source", files[i]}, {"target", target}, {"ok", r.ok()}};
@@ -105,4 +111,4 @@ int cmdCopy(const QStringList &args)
     return summary.failed == 0 ? 0 : 1;
 }
 
-static const CommandRegistration reg{"copy", cmdCopy, "copy [--json] [--force] --to DIR FILE..."};
+static const CommandRegistration reg{"copy", cmdCopy, "copy [--json] [--force] [--no-sync] --to DIR FILE..."};

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 #include <fcntl.h>
 #include <sys/sendfile.h>
@@ -112,7 +113,40 @@ ssize_t copyChunk(Method &method, int in, int out, std::vector<char> &buffer, bo
 
 QString fileCopyTempPrefix() { return QStringLiteral(".vireo-copy-"); }
 
-Result CopyFileSafely(const QString &source, const QString &target, const FileCopyOptions &options)
+PendingCopy::PendingCopy(PendingCopy &&other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_tmp(std::move(other.m_tmp)),
+      m_target(std::move(other.m_target)), m_size(other.m_size)
+{
+    other.m_tmp.clear();
+}
+
+PendingCopy &PendingCopy::operator=(PendingCopy &&other) noexcept
+{
+    if (this != &other) {
+        AbandonCopy(*this);
+        m_fd = std::exchange(other.m_fd, -1);
+        m_tmp = std::move(other.m_tmp);
+        other.m_tmp.clear();
+        m_target = std::move(other.m_target);
+        m_size = other.m_size;
+    }
+    return *this;
+}
+
+PendingCopy::~PendingCopy() { AbandonCopy(*this); }
+
+void AbandonCopy(PendingCopy &copy)
+{
+    if (copy.m_fd >= 0)
+        ::close(copy.m_fd);
+    copy.m_fd = -1;
+    if (!copy.m_tmp.isEmpty())
+        ::unlink(copy.m_tmp.constData());
+    copy.m_tmp.clear();
+}
+
+ResultOf<PendingCopy> CopyToTemporary(const QString &source, const QString &target,
+                                      const FileCopyOptions &options)
 {
     const QByteArray src = QFile::encodeName(source);
     const QByteArray dst = QFile::encodeName(target);
@@ -134,29 +168,29 @@ Result CopyFileSafely(const QString &source, const QString &target, const FileCo
 
     const qsizetype slash = dst.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : dst.left(slash);
+    PendingCopy copy;
+    copy.m_target = target;
     // A short fixed-length name, so a long target name cannot push the
     // temporary name past the file system's limit.
-    QByteArray tmp;
-    Fd out;
-    for (int attempt = 0; attempt < 100 && out.get() < 0; ++attempt) {
+    for (int attempt = 0; attempt < 100 && copy.m_fd < 0; ++attempt) {
         char suffix[17];
         std::snprintf(suffix, sizeof suffix, "%08x", QRandomGenerator::global()->generate());
-        tmp = folder + '/' + QFile::encodeName(fileCopyTempPrefix()) + suffix + ".part";
-        out.reset(::open(tmp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-        if (out.get() < 0 && errno != EEXIST) {
+        const QByteArray tmp = folder + '/' + QFile::encodeName(fileCopyTempPrefix()) + suffix + ".part";
+        copy.m_fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (copy.m_fd >= 0) {
+            copy.m_tmp = tmp;
+        } else if (errno != EEXIST) {
             const int e = errno;
             return Result::fromErrno(e, target + QStringLiteral(": ") + errnoText(e));
         }
     }
-    if (out.get() < 0)
+    if (copy.m_fd < 0)
         return Result::failure(ErrorCode::Failed, target + QStringLiteral(": no free temporary name"));
 
     auto fail = [&](int e) {
-        out.reset();
-        ::unlink(tmp.constData());
+        AbandonCopy(copy);
         return Result::fromErrno(e, target + QStringLiteral(": ") + errnoText(e));
     };
-
     ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     Method method = Method::CopyRange;
     std::vector<char> buffer;
@@ -165,7 +199,7 @@ Result CopyFileSafely(const QString &source, const QString &target, const FileCo
     for (bool first = true;; first = false) {
         if (options.cancel && options.cancel->load(std::memory_order_relaxed))
             return fail(ECANCELED);
-        const ssize_t n = copyChunk(method, in.get(), out.get(), buffer, first);
+        const ssize_t n = copyChunk(method, in.get(), copy.m_fd, buffer, first);
         if (n < 0)
             return fail(errno);
         if (n == 0)
@@ -174,41 +208,77 @@ Result CopyFileSafely(const QString &source, const QString &target, const FileCo
         // Start write-back of what is complete so the final sync is short and
         // the device works while the next chunk is read.
         if (options.sync && written - flushedTo >= ChunkBytes) {
-            ::sync_file_range(out.get(), flushedTo, written - flushedTo, SYNC_FILE_RANGE_WRITE);
+            ::sync_file_range(copy.m_fd, flushedTo, written - flushedTo, SYNC_FILE_RANGE_WRITE);
             flushedTo = written;
         }
     }
+    if (options.sync && written > flushedTo)
+        ::sync_file_range(copy.m_fd, flushedTo, written - flushedTo, SYNC_FILE_RANGE_WRITE);
     // Times last: every write above moved the modification time.
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    ::futimens(out.get(), times);
-    ::fchmod(out.get(), st.st_mode & 0777); // FAT keeps no modes; that is fine
-    if (options.sync && ::fsync(out.get()) != 0)
+    ::futimens(copy.m_fd, times);
+    ::fchmod(copy.m_fd, st.st_mode & 0777); // FAT keeps no modes; that is fine
+    copy.m_size = written;
+    return copy;
+}
+
+Result FinishCopy(PendingCopy &copy, bool sync)
+{
+    if (copy.m_fd < 0 || copy.m_tmp.isEmpty())
+        return Result::failure(ErrorCode::InvalidArgument, copy.m_target + QStringLiteral(": nothing to finish"));
+    const QString target = copy.m_target;
+    auto fail = [&](int e) {
+        AbandonCopy(copy);
+        return Result::fromErrno(e, target + QStringLiteral(": ") + errnoText(e));
+    };
+    if (sync && ::fsync(copy.m_fd) != 0)
         return fail(errno);
-    if (out.closeChecked() != 0)
+    const int fd = std::exchange(copy.m_fd, -1);
+    if (::close(fd) != 0)
         return fail(errno);
 
-    if (::renameat2(AT_FDCWD, tmp.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) != 0) {
+    const QByteArray dst = QFile::encodeName(target);
+    if (::renameat2(AT_FDCWD, copy.m_tmp.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) != 0) {
         int e = errno;
         if (e == EINVAL || e == ENOSYS) {
             // A file system without the no-replace flag: check, then rename.
+            struct stat existing {};
             if (::lstat(dst.constData(), &existing) == 0)
                 e = EEXIST;
-            else if (::rename(tmp.constData(), dst.constData()) == 0)
+            else if (::rename(copy.m_tmp.constData(), dst.constData()) == 0)
                 e = 0;
             else
                 e = errno;
         }
         if (e != 0) {
-            ::unlink(tmp.constData());
+            AbandonCopy(copy);
             if (e == EEXIST)
                 return Result::failure(ErrorCode::Failed, target + QStringLiteral(": the file already exists"));
             return Result::fromErrno(e, target + QStringLiteral(": ") + errnoText(e));
         }
     }
+    copy.m_tmp.clear();
+    return Result::success();
+}
+
+void SyncFolder(const QString &folder)
+{
+    Fd dir(::open(QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder).constData(),
+                  O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
+}
+
+Result CopyFileSafely(const QString &source, const QString &target, const FileCopyOptions &options)
+{
+    ResultOf<PendingCopy> copy = CopyToTemporary(source, target, options);
+    if (!copy)
+        return copy.status();
+    if (Result r = FinishCopy(copy.value(), options.sync); !r)
+        return r;
     if (options.sync) {
-        Fd dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (dir.get() >= 0)
-            ::fsync(dir.get());
+        const qsizetype slash = target.lastIndexOf(u'/');
+        SyncFolder(slash < 0 ? QString() : slash == 0 ? QStringLiteral("/") : target.left(slash));
     }
     return Result::success();
 }

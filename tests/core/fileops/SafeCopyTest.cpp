@@ -99,6 +99,28 @@ TEST_F(SafeCopy, CancelLeavesNothing)
     EXPECT_TRUE(entries(dst()).isEmpty());
 }
 
+TEST_F(SafeCopy, TwoStepCopyNeverReplacesATargetThatAppearedMeanwhile)
+{
+    const QString source = src(QStringLiteral("d.mp3"), mp3(40));
+    const QString target = dst() + QStringLiteral("/d.mp3");
+    ResultOf<PendingCopy> copy = CopyToTemporary(source, target);
+    ASSERT_TRUE(copy.ok()) << copy.message().toStdString();
+    const QStringList during = entries(dst());
+    ASSERT_EQ(during.size(), 1);
+    EXPECT_TRUE(during[0].startsWith(fileCopyTempPrefix()));
+    EXPECT_FALSE(QFileInfo::exists(target)); // no name before the data is complete and synced
+    writeFile(target, "another program's file");
+    const Result r = FinishCopy(copy.value());
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(readFile(target), QByteArray("another program's file"));
+    EXPECT_EQ(entries(dst()), QStringList{QStringLiteral("d.mp3")});
+    {
+        ResultOf<PendingCopy> dropped = CopyToTemporary(source, dst() + QStringLiteral("/e.mp3"));
+        ASSERT_TRUE(dropped.ok());
+    } // an unfinished copy leaves nothing behind
+    EXPECT_EQ(entries(dst()), QStringList{QStringLiteral("d.mp3")});
+}
+
 // A file system that runs out of space during the copy: a 1 MiB tmpfs when
 // the machine lets us mount one, otherwise a file-size limit that makes the
 // kernel refuse writes past it (a real short write either way).
