@@ -79,6 +79,8 @@ int main(int argc, char **argv)
         covers::CoverStrip strip(cache);
         strip.setSizeStep(step);
         strip.resize(1280, strip.cellSide());
+        strip.show();
+        QApplication::processEvents(); // lays the grid out at its width
         strip.SetCovers(list);
         QWidget *grid = strip.grid();
         QImage canvas(grid->size(), QImage::Format_RGB32);
