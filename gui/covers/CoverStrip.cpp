@@ -151,13 +151,13 @@ void CoverStrip::setCaptionFontHeight(int pixels)
     m_grid->update();
 }
 
-void CoverStrip::loadSettings(const MainWindowSettings &s)
+void CoverStrip::applySettings(const MainWindowSettings &s)
 {
     setSizeStep(s.coverListSize);
     setShowAlbumNames(s.coverListAlbumNames);
 }
 
-void CoverStrip::saveSettings(MainWindowSettings &s) const
+void CoverStrip::collectSettings(MainWindowSettings &s) const
 {
     s.coverListSize = m_sizeStep;
     s.coverListAlbumNames = m_showNames;

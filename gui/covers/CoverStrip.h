@@ -52,8 +52,8 @@ public:
     int captionFontHeight() const { return m_captionFontHeight; }
     const QFont &cellFont() const { return m_cellFont; }
 
-    void loadSettings(const MainWindowSettings &s);
-    void saveSettings(MainWindowSettings &s) const;
+    void applySettings(const MainWindowSettings &s);
+    void collectSettings(MainWindowSettings &s) const;
 
     QMenu *popupMenu() const { return m_menu; }
     QAction *searchAction() const { return m_search; }

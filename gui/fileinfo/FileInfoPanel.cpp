@@ -1,5 +1,6 @@
 #include "gui/fileinfo/FileInfoPanel.h"
 
+#include "core/settings/MainWindowSettings.h"
 #include "core/views/FileInfoTexts.h"
 #include "gui/fileinfo/ArtworkView.h"
 
@@ -157,6 +158,13 @@ void FileInfoPanel::setArtworkVisible(bool on)
     m_artworkWindow->setVisible(on);
     if (m_artworkAction->isChecked() != on)
         m_artworkAction->setChecked(on);
+}
+
+void FileInfoPanel::applySettings(const MainWindowSettings &s) { setArtworkVisible(s.artworkVisible); }
+
+void FileInfoPanel::collectSettings(MainWindowSettings &s) const
+{
+    s.artworkVisible = m_artworkAction->isChecked();
 }
 
 } // namespace vireo::fileinfo

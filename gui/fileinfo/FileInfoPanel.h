@@ -14,6 +14,10 @@ class QLineEdit;
 class QTableWidget;
 class QToolButton;
 
+namespace vireo {
+struct MainWindowSettings;
+}
+
 namespace vireo::fileinfo {
 
 class ArtworkView;
@@ -40,6 +44,9 @@ public:
     // Shows the picture, or "NO IMAGE" over an empty area when it is empty or cannot be decoded.
     bool setArtwork(const QByteArray &bytes, QString *error = nullptr);
     void setArtworkVisible(bool on);
+    // JacketShow: the artwork area shown.
+    void applySettings(const MainWindowSettings &s);
+    void collectSettings(MainWindowSettings &s) const;
 
 private:
     QAction *m_artworkAction = nullptr;

@@ -4,6 +4,7 @@
 // stored under "image/jpeg", the device pixel ratio, paging, hint and menu.
 #include "core/formats/ID3v2.h"
 #include "core/library/EventLog.h"
+#include "core/settings/MainWindowSettings.h"
 #include "core/views/NodeData.h"
 #include "gui/covers/CoverCache.h"
 #include "gui/covers/CoverStrip.h"
@@ -266,6 +267,17 @@ private slots:
             for (int x = cap.x(); x < 80; ++x)
                 changed += plain.pixel(x, y) != named.pixel(x, y);
         QVERIFY(changed > 20);
+        // JKListSize and JKListAlbumname.
+        MainWindowSettings s;
+        strip.collectSettings(s);
+        QCOMPARE(s.coverListSize, 3);
+        QVERIFY(s.coverListAlbumNames);
+        s.coverListSize = 0; // a hand-edited 0 is the small strip
+        s.coverListAlbumNames = false;
+        strip.applySettings(s);
+        QCOMPARE(strip.cellSide(), 64);
+        QVERIFY(!strip.showAlbumNames());
+        QVERIFY(!strip.popupMenu()->actions().at(5)->isChecked());
         QSignalSpy search(&strip, &CoverStrip::coverSearchRequested);
         strip.SelectCover(0, 1);
         strip.searchAction()->trigger();

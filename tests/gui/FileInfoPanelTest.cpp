@@ -4,6 +4,7 @@
 #include "core/formats/ID3v2.h"
 #include "core/library/EventLog.h"
 #include "core/library/TrackRecord.h"
+#include "core/settings/MainWindowSettings.h"
 #include "gui/fileinfo/ArtworkView.h"
 #include "gui/fileinfo/FileInfoController.h"
 #include "gui/fileinfo/FileInfoPanel.h"
@@ -198,6 +199,14 @@ private slots:
         panel.artworkAction()->trigger();
         QVERIFY(!panel.artworkWindow()->isVisible());
         QCOMPARE(panel.artworkWindow()->width(), 199);
+        MainWindowSettings s;
+        s.artworkVisible = true;
+        panel.collectSettings(s);
+        QVERIFY(!s.artworkVisible); // JacketShow
+        s.artworkVisible = true;
+        panel.applySettings(s);
+        QVERIFY(panel.artworkWindow()->isVisible());
+        QVERIFY(panel.artworkAction()->isChecked());
     }
 };
 
