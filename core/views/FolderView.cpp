@@ -59,7 +59,7 @@ std::optional<FolderViewResult> BuildFolderView(const TrackSource &library, cons
         const QString trackFolder = extractFileDir(t->FileName);
         if (!albumTreeNames.contains(index.albumKey(i))) {
             albumTreeNames.insert(index.albumKey(i));
-            result.NewAlbumNodes.push_back(makeAlbumNode(album, artist, trackFolder));
+            result.NewAlbumNodes.push_back(makeAlbumNode(album, artist, trackFolder, -1, t->FileName));
         }
         const QString &artistFold = index.artistKey(i);
         if (artistsDone.contains(artistFold))
@@ -75,7 +75,7 @@ std::optional<FolderViewResult> BuildFolderView(const TrackSource &library, cons
         artistNode.Data->Artist = artist;
         artistNode.Data->Folder = trackFolder;
         artistNode.Data->Count = 1;
-        artistNode.Children.push_back(makeAlbumNode(album, artist, trackFolder));
+        artistNode.Children.push_back(makeAlbumNode(album, artist, trackFolder, -1, t->FileName));
         currentAlbums.clear();
         currentAlbums.insert(index.albumKey(i));
 
@@ -86,7 +86,8 @@ std::optional<FolderViewResult> BuildFolderView(const TrackSource &library, cons
                 continue;
             currentAlbums.insert(index.albumKey(j));
             artistNode.Children.push_back(
-                makeAlbumNode(index.album(j), artist, extractFileDir(library.trackAt(j)->FileName)));
+                makeAlbumNode(index.album(j), artist, extractFileDir(library.trackAt(j)->FileName), -1,
+                              library.trackAt(j)->FileName));
         }
         result.FolderNode.Children.push_back(std::move(artistNode));
     }

@@ -12,7 +12,7 @@ QString artistTreeText(const TreeNode &node, bool showTitleNums)
 }
 
 TreeNode makeAlbumNode(const QString &album, const QString &artistKey, const QString &folder,
-                       int compilationIndex)
+                       int compilationIndex, const QString &firstFile)
 {
     auto data = std::make_shared<T_Vireo_NodeData>();
     data->Kind = T_Vireo_NodeData::AlbumKind;
@@ -20,6 +20,7 @@ TreeNode makeAlbumNode(const QString &album, const QString &artistKey, const QSt
     data->Artist = artistKey;
     data->Folder = folder;
     data->CompilationIndex = compilationIndex;
+    data->FirstFile = firstFile;
     TreeNode node;
     node.Text = album;
     node.Data = std::move(data);

@@ -4,7 +4,6 @@
 // shared so a payload lives exactly as long as a node or a cover list holds it.
 #include <QString>
 
-#include <any>
 #include <memory>
 #include <vector>
 
@@ -21,11 +20,14 @@ struct T_Vireo_NodeData {
     QString Folder;         // folder of the first track that made the node, no final "/"
     int CompilationIndex = -1; // the group index on the first album node of a compilation group
 
+    QString FirstFile;      // album nodes: the first track that made the node
+
     // Cover art, looked up lazily (never while a tree is built): see CoverLookup.h.
-    bool CoverLookedUp = false; // the file lookup has run
-    bool CoverFound = false;    // a cover file was found (and, once decoded, loaded)
-    QString CoverFile;          // the file found
-    std::any Cover;             // the decoded picture; the GUI stores its own image type here
+    // Decoded pictures are not kept here: the GUI's cover cache holds them by album.
+    bool CoverLookedUp = false; // the lookup has run
+    bool CoverFound = false;    // a cover file or an embedded picture was found
+    QString CoverFile;          // the file found (the track itself when CoverEmbedded)
+    bool CoverEmbedded = false; // the picture is the one in FirstFile's ID3v2 tag
 };
 
 using NodeDataPtr = std::shared_ptr<T_Vireo_NodeData>;
@@ -64,8 +66,10 @@ QString albumTreeText(const TreeNode &node, bool showAlbumArtist);
 
 // An album node with its own payload, as the artist tree, the album list and
 // the folder view make them.
+// firstFile is the track the node is made from (its embedded picture is the
+// cover of last resort).
 TreeNode makeAlbumNode(const QString &album, const QString &artistKey, const QString &folder,
-                       int compilationIndex = -1);
+                       int compilationIndex = -1, const QString &firstFile = QString());
 
 // The (name, payload) pairs of nodes in order (children of an artist node for
 // the cover strip, or every album-tree node for the full album list).

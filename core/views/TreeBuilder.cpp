@@ -93,8 +93,8 @@ std::optional<LibraryTrees> BuildTrees(const TrackSource &library, const TreeBui
     std::vector<qsizetype> matches;
 
     auto addAlbum = [&](TreeNode &artistNode, const QString &album, const QString &albumKey,
-                        const QString &artistKey, const QString &folder, int compilationIndex) {
-        TreeNode albumNode = makeAlbumNode(album, artistKey, folder, compilationIndex);
+                        const QString &artistKey, const QString &file, int compilationIndex) {
+        TreeNode albumNode = makeAlbumNode(album, artistKey, extractFileDir(file), compilationIndex, file);
         if (albumTreeNames.insert(albumKey)) {
             TreeNode copy;
             copy.Text = albumNode.Text;
@@ -132,14 +132,14 @@ std::optional<LibraryTrees> BuildTrees(const TrackSource &library, const TreeBui
         }
         TreeNode &artistNode = artists[nodePos];
         currentAlbums.clear();
-        addAlbum(artistNode, index.album(i), index.albumKey(i), artistKey, folder, t->CompilationIndex);
+        addAlbum(artistNode, index.album(i), index.albumKey(i), artistKey, t->FileName, t->CompilationIndex);
 
         index.laterMatches(i, artistFold, inCompilation ? t->CompilationIndex : -1, matches);
         for (qsizetype j : matches) {
             ++artistNode.Data->Count;
             if (!currentAlbums.contains(index.albumKey(j))) {
                 addAlbum(artistNode, index.album(j), index.albumKey(j), artistKey,
-                         extractFileDir(library.trackAt(j)->FileName), -1);
+                         library.trackAt(j)->FileName, -1);
             }
         }
         currentAlbums.clear();
