@@ -3,8 +3,11 @@
 #include "core/coverart/CoverResultScan.h"
 #include "core/coverart/CoverSave.h"
 #include "core/coverart/CoverSearchTexts.h"
+#include "core/coverart/PictureCheck.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -195,7 +198,17 @@ bool TFindNetJacketForm::savePictureTo(int index, const QString &path)
         return false;
     if (coverart::saveNeedsConfirmation(path) && !(m_askOverwrite && m_askOverwrite(path)))
         return false;
-    if (Result r = coverart::savePicture(m_pictures[index].data, path); !r) {
+    QByteArray bytes = m_pictures[index].data;
+    // A ".jpg" name gets JPEG data, so a PNG cover is converted, not misnamed.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if ((suffix == u"jpg" || suffix == u"jpeg") && !coverart::IsJpegData(bytes)) {
+        QImage image;
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        if (image.loadFromData(bytes) && buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "JPEG", 95))
+            bytes = jpeg;
+    }
+    if (Result r = coverart::savePicture(bytes, path); !r) {
         message(r.message(), true);
         return false;
     }
