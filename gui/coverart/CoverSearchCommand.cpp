@@ -9,8 +9,8 @@
 
 namespace vireo::gui {
 
-CoverSearchCommand::CoverSearchCommand(TRegManager &store)
-    : m_store(store), m_client(std::make_unique<net::NetworkHttpClient>())
+CoverSearchCommand::CoverSearchCommand(std::function<TRegManager *()> settingsStore)
+    : m_settingsStore(std::move(settingsStore)), m_client(std::make_unique<net::NetworkHttpClient>())
 {
 }
 
@@ -25,13 +25,16 @@ void CoverSearchCommand::setProxy(int proxyUse, const QString &address, const QS
 
 bool CoverSearchCommand::run(QWidget *parent, const QString &artist, const QString &album, const QString &folder)
 {
+    TRegManager *store = m_settingsStore ? m_settingsStore() : nullptr;
+    if (!store)
+        return false;
     const auto proxy = coverart::proxyFromSettings(m_proxyUse, m_proxyAddress, m_proxyPort);
     if (!proxy) {
         QMessageBox::critical(parent, QString(), proxy.message());
         return false;
     }
     m_client->setProxy(*proxy);
-    TFindNetJacketForm form(*m_client, m_pacer, coverart::readCoverSearchSettings(m_store), parent);
+    TFindNetJacketForm form(*m_client, m_pacer, coverart::readCoverSearchSettings(*store), parent);
     form.OpenSearch(artist, album, folder);
     form.exec();
     return true;

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -24,7 +25,8 @@ namespace vireo::gui {
 
 class CoverSearchCommand {
 public:
-    explicit CoverSearchCommand(TRegManager &store);
+    // The settings store is asked for at each search (it exists from start-up on).
+    explicit CoverSearchCommand(std::function<TRegManager *()> settingsStore);
     ~CoverSearchCommand();
 
     // Proxy settings as the window holds them (ProxyUse, ProxyAddress, ProxyPort).
@@ -33,7 +35,7 @@ public:
     bool run(QWidget *parent, const QString &artist, const QString &album, const QString &folder);
 
 private:
-    TRegManager &m_store;
+    std::function<TRegManager *()> m_settingsStore;
     std::unique_ptr<net::NetworkHttpClient> m_client;
     coverart::RequestPacer m_pacer; // shared by every search of the run
     int m_proxyUse = 0;

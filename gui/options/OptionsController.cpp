@@ -1,6 +1,7 @@
 #include "gui/options/OptionsController.h"
 
 #include "gui/options/OptionsDialog.h"
+#include "gui/shell/StoreAccess.h"
 
 #include "core/coverart/CoverSearchSettings.h"
 #include "core/library/LibraryStore.h"
@@ -10,9 +11,10 @@
 
 namespace vireo::gui {
 
-OptionsController::OptionsController(TRegManager &store, MainWindowSettings &settings, TID3TagUseful &library,
-                                     QWidget *window)
-    : QObject(window), m_store(store), m_settings(settings), m_library(library), m_window(window),
+OptionsController::OptionsController(const StoreAccess &library, std::function<TRegManager *()> settingsStore,
+                                     MainWindowSettings &settings, QWidget *window)
+    : QObject(window), m_library(library), m_settingsStore(std::move(settingsStore)), m_settings(settings),
+      m_window(window),
       m_dialog(new TVireoOpDlg(window))
 {
     connect(m_dialog, &TVireoOpDlg::uiApplied, this,
@@ -26,33 +28,37 @@ OptionsController::~OptionsController() = default;
 
 bool OptionsController::open(int page)
 {
+    TID3TagUseful *library = m_library.store();
+    TRegManager *store = m_settingsStore ? m_settingsStore() : nullptr;
+    if (!library || !store)
+        return false;
     const OptionsState state = optionsFromSettings(
-        m_settings, m_library.CacheLoaded(), m_library.GenreNames(), m_library.Compilations(),
-        m_store.Filer(u"V2DefaultCharCode").ReadInteger(), coverart::readCoverSearchSettings(m_store));
+        m_settings, library->CacheLoaded(), library->GenreNames(), library->Compilations(),
+        store->Filer(u"V2DefaultCharCode").ReadInteger(), coverart::readCoverSearchSettings(*store));
     m_dialog->fill(state, UiSample{m_settings.trackListFont, m_settings.trackListColor}, m_settings.rowColor1,
                    m_settings.rowColor2, page);
     if (m_window)
         m_dialog->move(m_window->geometry().center() - m_dialog->rect().center());
     if (m_dialog->exec() != QDialog::Accepted)
         return false;
-    commit();
+    commit(*store, *library);
     return true;
 }
 
-void OptionsController::commit()
+void OptionsController::commit(TRegManager &store, TID3TagUseful &library)
 {
     const OptionsState state = m_dialog->state();
-    const QStringList oldCompilations = m_library.Compilations();
+    const QStringList oldCompilations = library.Compilations();
     const OptionsOutcome outcome = applyOptions(state, m_dialog->genresChanged(), oldCompilations, m_settings);
-    m_library.CacheOnly = m_settings.cacheOnly;
-    m_library.PreferV2 = m_settings.preferV2;
-    m_library.GenreCodeInText = m_settings.genreCodeInText;
+    library.CacheOnly = m_settings.cacheOnly;
+    library.PreferV2 = m_settings.preferV2;
+    library.GenreCodeInText = m_settings.genreCodeInText;
     QStringList failures;
-    if (Result r = writeImmediateOptions(m_store, state); !r)
+    if (Result r = writeImmediateOptions(store, state); !r)
         failures << r.message();
     if (outcome.compilationsChanged) {
-        m_library.SetCompilations(state.compilations);
-        if (Result r = m_library.SaveCompilations(); !r)
+        library.SetCompilations(state.compilations);
+        if (Result r = library.SaveCompilations(); !r)
             failures << r.message();
     }
     emit optionsApplied(outcome);

@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QWidget;
 
 namespace vireo {
@@ -17,17 +19,21 @@ class TRegManager;
 
 namespace vireo::gui {
 
+class StoreAccess;
 class TVireoOpDlg;
 
 class OptionsController : public QObject {
     Q_OBJECT
 public:
-    OptionsController(TRegManager &store, MainWindowSettings &settings, TID3TagUseful &library,
-                      QWidget *window);
+    // The library store and the settings store exist only between start-up
+    // and shutdown: both are asked for at each opening.
+    OptionsController(const StoreAccess &library, std::function<TRegManager *()> settingsStore,
+                      MainWindowSettings &settings, QWidget *window);
     ~OptionsController() override;
 
     // Shows the dialog on a page (0..4, the opening command's tag) and
-    // commits it on "OK". Returns true when it was confirmed.
+    // commits it on "OK". Returns true when it was confirmed (false, too,
+    // while there is no library or settings store).
     bool open(int page);
     TVireoOpDlg *dialog() const { return m_dialog; }
 
@@ -36,11 +42,11 @@ signals:
     void uiApplied(bool trackList, bool trees);
 
 private:
-    void commit();
+    void commit(TRegManager &store, TID3TagUseful &library);
 
-    TRegManager &m_store;
+    const StoreAccess &m_library;
+    std::function<TRegManager *()> m_settingsStore;
     MainWindowSettings &m_settings;
-    TID3TagUseful &m_library;
     QWidget *m_window;
     TVireoOpDlg *m_dialog;
 };

@@ -1,7 +1,7 @@
 #include "gui/options/OptionsDialog.h"
 
 #include "gui/options/OptionsTexts.h"
-#include "gui/settings/SettingsBinder.h"
+#include "gui/shell/SettingsValues.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

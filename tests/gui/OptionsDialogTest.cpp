@@ -4,6 +4,8 @@
 #include "gui/options/OptionsController.h"
 #include "gui/options/OptionsDialog.h"
 
+#include "gui/shell/StoreAccess.h"
+
 #include "core/library/LibraryStore.h"
 #include "core/settings/ProfileFile.h"
 #include "core/settings/SettingsCatalogue.h"
@@ -28,11 +30,17 @@ using namespace vireo::gui;
 class OptionsDialogTest : public QObject {
     Q_OBJECT
 
+    struct Library : StoreAccess {
+        TID3TagUseful *library = nullptr;
+        TID3TagUseful *store() const override { return library; }
+    };
+
     struct Setup {
         vireo::test::TempProgramFolder home;
         std::unique_ptr<TRegManager> store = makeSettingsStore();
         MainWindowSettings settings;
         std::unique_ptr<TID3TagUseful> library;
+        Library access;
         QWidget window;
         std::unique_ptr<OptionsController> options;
         QList<OptionsOutcome> outcomes;
@@ -40,7 +48,8 @@ class OptionsDialogTest : public QObject {
         {
             library = std::make_unique<TID3TagUseful>(programPath(u""));
             library->setSaveCachesOnDestroy(false);
-            options = std::make_unique<OptionsController>(*store, settings, *library, &window);
+            access.library = library.get();
+            options = std::make_unique<OptionsController>(access, [this] { return store.get(); }, settings, &window);
             QObject::connect(options.get(), &OptionsController::optionsApplied,
                              [this](const OptionsOutcome &o) { outcomes << o; });
         }
