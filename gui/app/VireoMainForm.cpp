@@ -11,8 +11,17 @@
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppServices.h"
 #include "gui/app/LayoutController.h"
+#include "gui/coverart/CoverSearchCommand.h"
 #include "gui/fileops/CsvExportCommand.h"
+#include "gui/help/HelpCommands.h"
 #include "gui/library/ScanController.h"
+#include "gui/options/OptionsController.h"
+#include "gui/shell/CoverStripWidgets.h"
+#include "gui/shell/MenuWidgets.h"
+#include "gui/shell/TrackAreaWidgets.h"
+#include "core/platform/Paths.h"
+#include "core/views/TrackTable.h"
+#include "core/library/TrackRecord.h"
 #include "gui/shell/MainMediator.h"
 #include "gui/shell/MainTexts.h"
 #include "gui/views/SearchController.h"
@@ -25,6 +34,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTableView>
 
 namespace vireo::gui {
 
@@ -72,6 +82,12 @@ void TVireoMainForm::createControllers()
     m_scans = new ScanController(app, app.views(), app.session(), *m_mediator, this, this);
     m_csv = new CsvExportCommand(app, this, this);
     m_about = new TAboutBox(this);
+    // The settings store exists from start-up on, like the library store.
+    m_options = new OptionsController(app, [this]() -> TRegManager * { return app.store() ? &app.settings() : nullptr; },
+                                      *m_settings, this);
+    m_coverSearch = std::make_unique<CoverSearchCommand>([this]() -> TRegManager * {
+        return app.store() ? &app.settings() : nullptr;
+    });
 }
 
 // The menu and toolbar commands, each to the controller that carries it out.
@@ -89,7 +105,42 @@ void TVireoMainForm::connectCommands()
     connect(a.selectAll, &QAction::triggered, m_trackList, &TrackListController::selectAll);
     connect(a.showCounts, &QAction::toggled, m_trees, &TreesController::setShowCounts);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
-    connect(a.about, &QAction::triggered, m_about, &QDialog::exec);
+    connectHelpCommands(a.helpContents, a.helpSearch, a.about, m_about);
+    for (int page = 0; page < a.options.size(); ++page)
+        connect(a.options[page], &QAction::triggered, this, [this, page] {
+            // The dialog edits a copy of what the window shows now.
+            collectSettings(*m_settings);
+            m_options->open(page);
+        });
+    connect(m_options, &OptionsController::optionsApplied, this, [this](const OptionsOutcome &outcome) {
+        applySettings(*m_settings);
+        if (outcome.rebuildTrees || outcome.preferenceChanged)
+            m_mediator->requestTreesRebuild();
+    });
+    connect(m_options, &OptionsController::uiApplied, this, [this] {
+        m_trackList->applySettings(*m_settings);
+        m_trees->applySettings(*m_settings);
+    });
+    // Until the cover strip has cells, the search runs for the album of the
+    // track list's current row.
+    if (QMenu *menu = coverStrip().coverMenu; menu && !menu->actions().isEmpty()) {
+        QAction *search = menu->actions().first();
+        search->setEnabled(true);
+        connect(search, &QAction::triggered, this, &TVireoMainForm::searchCoverArt);
+    }
+}
+
+void TVireoMainForm::searchCoverArt()
+{
+    const int row = trackArea().ListView_MAIN->currentIndex().row();
+    TID3ListItem *track = row >= 0 ? app.browse().table().track(row) : nullptr;
+    if (!track)
+        return;
+    const int preference = app.store() ? app.store()->Preference() : 2;
+    collectSettings(*m_settings);
+    m_coverSearch->setProxy(m_settings->proxyUse, m_settings->proxyAddress, m_settings->proxyPort);
+    m_coverSearch->run(this, track->PreferredArtist(preference), track->PreferredAlbum(preference),
+                       extractFileDir(track->FileName));
 }
 
 MenuWidgets &TVireoMainForm::menus() { return m_layout->menus(); }

@@ -15,7 +15,9 @@ struct MainWindowSettings;
 namespace vireo::gui {
 
 class AppServices;
+class CoverSearchCommand;
 class CsvExportCommand;
+class OptionsController;
 class LayoutController;
 class MainMediator;
 class ScanController;
@@ -67,6 +69,8 @@ protected:
 private:
     void createControllers();
     void connectCommands();
+    // "画像検索（amazon)": the cover search for an album.
+    void searchCoverArt();
     void applySettings(const MainWindowSettings &s);
     void collectSettings(MainWindowSettings &s) const;
     void startUp();
@@ -76,6 +80,8 @@ private:
     DataModule m_images;
     std::unique_ptr<MainWindowSettings> m_settings;
     MainMediator *m_mediator = nullptr;
+    OptionsController *m_options = nullptr;
+    std::unique_ptr<CoverSearchCommand> m_coverSearch;
     LayoutController *m_layout = nullptr;
     TrackListController *m_trackList = nullptr;
     PlayerBarWidgets m_playerBar; // until the playback controller owns it
