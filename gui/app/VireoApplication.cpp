@@ -1,6 +1,6 @@
 #include "gui/app/VireoApplication.h"
 
-#include "gui/app/MainTexts.h"
+#include "gui/shell/MainTexts.h"
 #include "core/library/EventLog.h"
 
 #include <exception>

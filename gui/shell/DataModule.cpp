@@ -1,4 +1,4 @@
-#include "gui/app/DataModule.h"
+#include "gui/shell/DataModule.h"
 
 #include <QPainter>
 #include <QPixmap>
