@@ -6,6 +6,9 @@
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
 #include "core/textfix/SuspectModel.h"
+#include "gui/shell/MainMediator.h"
+#include "gui/shell/StoreAccess.h"
+#include "gui/textfix/TextfixCommand.h"
 #include "gui/textfix/TextfixWindow.h"
 #include "tests/support/TestSupport.h"
 
@@ -30,6 +33,11 @@ QByteArray id3v1(const QByteArray &title, const QByteArray &artist)
     b[127] = char(255);
     return b;
 }
+
+struct FixedStore : vireo::gui::StoreAccess {
+    TID3TagUseful *s = nullptr;
+    TID3TagUseful *store() const override { return s; }
+};
 
 } // namespace
 
@@ -109,6 +117,39 @@ private slots:
         TextfixWindow some(store, {a});
         QCOMPARE(some.model()->rowCount(), 1);
         QCOMPARE(some.model()->suspects().first().detection.proposed, QStringLiteral("Motörhead"));
+    }
+
+    void theMenuCommandOpensTheWindowAndTheViewsFollowARepair()
+    {
+        QVERIFY(setTagCodePage("CP932"));
+        test::TempProgramFolder home;
+        const QString file = home.file(QStringLiteral("music/a/01.mp3"));
+        test::writeFile(file, test::silentMpegFrames(2) + id3v1(QStringView(u"ありがとう").toUtf8(), "Band"));
+        TID3TagUseful store(home.file(QStringLiteral("vireo")));
+        store.setSaveCachesOnDestroy(false);
+        const FileStat st = statFile(file);
+        store.FindOrRead(file, st.dosDate, st.size);
+
+        QWidget main;
+        MainMediator mediator;
+        FixedStore access;
+        TextfixCommand command(access, mediator, &main);
+        QCOMPARE(command.action()->text(), QStringLiteral("文字化け修復..."));
+        command.action()->trigger(); // no library yet: nothing opens
+        QVERIFY(!command.openWindow());
+
+        access.s = &store;
+        QSignalSpy rebuild(&mediator, &MainMediator::treesRebuildRequested);
+        command.action()->trigger();
+        TextfixWindow *w = command.openWindow();
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("文字化け修復"));
+        QCOMPARE(w->model()->rowCount(), 1);
+        QTest::mouseClick(w->applyButton(), Qt::LeftButton);
+        QCOMPARE(rebuild.count(), 1);
+        QCOMPARE(store.FindTrack(file)->V1.Title.text(), QStringLiteral("ありがとう"));
+        w->close();
+        QTRY_VERIFY(!command.openWindow());
     }
 };
 
