@@ -49,8 +49,9 @@ void fill(TID3TagUseful &store, int count)
             kind = rng.bounded(20); // the album's tag kind
         }
         const QString title = pick(rng, japanese) + u' ' + QString::number(i % 10 + 1);
+        // Folder names the tag code page can hold: the ID3v1 cache keeps paths in it.
         auto t = std::make_unique<TID3ListItem>(
-            QStringLiteral("/music/%1/%2 %3/%4.mp3").arg(artist, album).arg(i / 10).arg(i % 10 + 1), 0x5A2B3C4D);
+            QStringLiteral("/music/artist%1/album%2/%3.mp3").arg(i / 10 % 2500).arg(i / 10).arg(i % 10 + 1), 0x5A2B3C4D);
         t->FileSize = 4000000;
         TID3v1Record v1;
         TID3v2Record v2;

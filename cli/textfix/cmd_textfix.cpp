@@ -11,6 +11,8 @@
 #include "core/formats/ID3v2.h"
 #include "core/library/TrackRecord.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/InstanceLock.h"
+#include "core/platform/Paths.h"
 #include "core/textfix/TextfixApply.h"
 #include "core/textfix/TextfixScan.h"
 
@@ -132,6 +134,15 @@ int apply(const QStringList &args)
             return 2;
         } else {
             files.append(QFileInfo(a).absoluteFilePath());
+        }
+    }
+    {
+        // A running window owns the library: its records and caches would not
+        // follow files rewritten under it, so nothing is written then.
+        ResultOf<InstanceLock> lock = InstanceLock::acquire(programFolder());
+        if (!lock) {
+            cliError(lock.message() + QStringLiteral(" (no file was changed)"));
+            return 1;
         }
     }
     LibrarySession session;

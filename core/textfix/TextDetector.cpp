@@ -347,7 +347,8 @@ double plausibility(QStringView t, int hint, int *nonAsciiOut)
                 s = -2.0;
             break;
         case CharKind::CjkPunct:
-            s = 0.5;
+            // Fullwidth letters and digits are common in Japanese titles.
+            s = (u >= 0xFF10 && u <= 0xFF5A && (hint == AnyHan || hint == Japanese)) ? 1.2 : 0.5;
             break;
         case CharKind::Symbol:
             s = -0.3;
@@ -380,6 +381,8 @@ double plausibility(QStringView t, int hint, int *nonAsciiOut)
                 s -= 2.0;
             if (!isLatinLetterKind(next) && !isLatinLetterKind(prev))
                 s -= 1.0; // an accented letter alone between non-letters
+            if (prev == CharKind::LatinLetter && next == CharKind::LatinLetter)
+                s -= 2.0; // three accented letters in a row: no Western word does that
             if (next != CharKind::AsciiLetter && next != CharKind::AsciiOther && next != CharKind::LatinLetter)
                 s -= 1.5;
             if (prev != CharKind::AsciiLetter && prev != CharKind::AsciiOther && prev != CharKind::LatinLetter)

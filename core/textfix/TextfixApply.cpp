@@ -88,6 +88,7 @@ FileOutcome applyToFile(const QString &file, const QList<Suspect> &items, TID3Ta
     const TID3ListItem before = record;
 
     bool writeV1 = false, writeV2 = false;
+    int v1Fields = 0;
     for (const Suspect &s : items) {
         StoredText now;
         if (!storedText(before, s.field, &now) || !now.sameAs(s.stored)) {
@@ -108,6 +109,7 @@ FileOutcome applyToFile(const QString &file, const QList<Suspect> &items, TID3Ta
             *v1Slot(record.V1, s.field) = bytes;
             writeV1 = true;
             ++out.fieldsWritten;
+            ++v1Fields;
             continue;
         }
         // The tag code page cannot hold the text: it goes to the ID3v2 tag,
@@ -148,17 +150,20 @@ FileOutcome applyToFile(const QString &file, const QList<Suspect> &items, TID3Ta
         record.V2.TextEncoding = 1; // UTF-16 with byte-order mark: every program reads it
         TID3v2 writer;
         if (const Result r = record.WriteV2ToFile(writer); !r) {
-            const QString why = r.message();
-            out.error = QStringLiteral("cannot write the ID3v2 tag of %1%2")
-                            .arg(file, why.isEmpty() ? QString() : QStringLiteral(": ") + why);
+            out.error = QStringLiteral("cannot write the ID3v2 tag of %1: %2").arg(file, r.message());
             out.fieldsWritten = 0;
             return out;
         }
     }
-    if (const Result r = writeV1 ? record.WriteV1ToFile(v1Tag) : Result(); !r) {
-        out.error = QStringLiteral("cannot write the ID3v1 tag of %1: %2").arg(file, r.message());
-        out.fieldsWritten = writeV2 ? out.fieldsWritten : 0;
-        // The ID3v2 part, if any, is on disk: the record below still follows it.
+    if (writeV1) {
+        if (const Result r = record.WriteV1ToFile(v1Tag); !r) {
+            out.error = QStringLiteral("cannot write the ID3v1 tag of %1: %2").arg(file, r.message());
+            out.fieldsWritten -= v1Fields;
+            // The ID3v2 part, if any, is on disk: the record below follows it,
+            // with the ID3v1 values the file still has.
+            record.V1 = before.V1;
+            writeV1 = false;
+        }
     }
     if (store) {
         if (TID3ListItem *t = store->FindTrack(file)) {

@@ -9,7 +9,9 @@ in one code page and decoded in another. Each line:
 declared: v1 (ID3v1 bytes), latin1 (ID3v2 encoding 0), utf16 (encoding 1,
 with byte-order mark), utf8 (encoding 3). expect: genuine (must be left
 alone), garbled (must be repaired to `text`), foreign (GBK, Big5 or EUC-KR
-bytes: must never be repaired, "uncertain" is the right answer).
+bytes: must never be repaired, "uncertain" is the right answer), truncated
+(UTF-8 cut inside a character by the 30 bytes of an ID3v1 field: a repair
+would not give the bytes back, so "uncertain" by design).
 
 usage: make_labelled.py > labelled.tsv
 """
@@ -28,6 +30,11 @@ JA = [
     "あなた", "わたしの人生", "ぼくらの夏", "カラオケ", "ロックンロール", "シングル集", "初恋",
     "ミュージック", "スター", "Love です", "Best of 花", "SAKURA 桜", "ポップス 1999",
 ]
+JA_HARD = ["薔薇の花", "檸檬", "麒麟", "鬱", "Mr.Childrenの歌", "B'zのテーマ", "ＡＢＣ", "（ライブ）",
+           "★スター★", "♪メロディ♪", "～愛～", "第2章", "1/2の夢", "ぼくらの７日間"]
+JA_HALF = ["ﾊﾞｰｼﾞｮﾝ", "ｱｲﾄﾞﾙ", "ﾗﾌﾞｿﾝｸﾞ", "ｻｸﾗ", "ﾒﾛﾃﾞｨｰ"]
+JA_LONG = ["はじまりの朝に咲く花火の歌", "君に会いたい夜空の向こうで", "東京タワーの見える部屋から",
+           "さよならの代わりに花束を", "ありがとうの言葉を君に"]
 WEST_ACCENT = [
     "Motörhead", "Beyoncé", "Sigur Rós", "Café del Mar", "Björk", "Mötley Crüe", "Françoise Hardy",
     "Héroes del Silencio", "Röyksopp", "Señor Coconut", "Ästhetik", "Édith Piaf", "Jürgen Klein",
@@ -87,6 +94,23 @@ def rows():
                 add("ja-utf16-utf8-as-cp932", "utf16", "garbled", utf16(as932), t)
         except UnicodeDecodeError:
             pass
+    for t in JA_HARD:
+        try:
+            t.encode("cp932")
+        except UnicodeEncodeError:
+            continue
+        add("ja-hard-v1-cp932", "v1", "genuine", enc(t, "cp932"), t)
+        add("ja-hard-utf16", "utf16", "genuine", utf16(t), t)
+        add("ja-hard-latin1-cp932", "latin1", "garbled", enc(t, "cp932"), t)
+        add("ja-hard-utf16-cp932-as-cp1252", "utf16", "garbled", utf16(cp1252_decode(enc(t, "cp932"))), t)
+    for t in JA_HALF:
+        add("ja-half-v1-cp932", "v1", "genuine", enc(t, "cp932"), t)
+        add("ja-half-utf16", "utf16", "genuine", utf16(t), t)
+    for t in JA_LONG:
+        b = enc(t, "utf-8")[:30]
+        if len(b) % 3:
+            add("ja-v1-utf8-truncated", "v1", "truncated", b, t)
+        add("ja-v1-utf8-truncated", "v1", "truncated", enc("A" + t, "utf-8")[:30], "A" + t)
     for t in WEST_ACCENT:
         try:
             b1252 = enc(t, "cp1252")
