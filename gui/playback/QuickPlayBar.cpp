@@ -3,6 +3,7 @@
 #include "core/playback/PlayCommands.h"
 #include "gui/playback/PlaybackTexts.h"
 
+#include <QAction>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,14 +12,77 @@
 
 namespace vireo::gui {
 
+QProgressBar *makeQuickPlayProgressBar(QWidget *parent)
+{
+    auto *bar = new QProgressBar(parent);
+    bar->setObjectName(QStringLiteral("SpTBXProgressBar1"));
+    bar->setRange(0, 0);
+    bar->setValue(0);
+    bar->setTextVisible(true);
+    bar->setFormat(QString());
+    bar->setMaximumWidth(160);
+    return bar;
+}
+
+void showQuickPlay(const QuickPlayControls &c, bool on)
+{
+    if (c.label) {
+        QFont f = c.label->font();
+        f.setBold(on);
+        c.label->setFont(f);
+        if (on) {
+            c.label->setStyleSheet(QStringLiteral("color: #0000FF;"));
+            auto *glow = new QGraphicsDropShadowEffect(c.label);
+            glow->setColor(QColor(0xC0, 0xC0, 0xC0));
+            glow->setOffset(1, 1);
+            glow->setBlurRadius(3);
+            c.label->setGraphicsEffect(glow);
+        } else {
+            c.label->setStyleSheet(QString());
+            c.label->setGraphicsEffect(nullptr);
+        }
+    }
+    for (QAction *a : {c.play, c.pause, c.stop})
+        if (a)
+            a->setEnabled(on);
+    if (c.bar)
+        c.bar->setEnabled(on);
+    if (c.toggle && c.toggle->isChecked() != on)
+        c.toggle->setChecked(on);
+}
+
+void bindQuickPlay(const QuickPlayControls &c, PlayCommands *commands, PlayerSlot *quickPlayer)
+{
+    c.toggle->setCheckable(true);
+    c.toggle->setEnabled(true);
+    QObject::connect(c.toggle, &QAction::toggled, commands, &PlayCommands::setQuickPlay);
+    QObject::connect(commands, &PlayCommands::quickPlayChanged, c.toggle, [c](bool on) { showQuickPlay(c, on); });
+    QObject::connect(c.pause, &QAction::triggered, quickPlayer, &PlayerSlot::pauseToggle);
+    QObject::connect(c.stop, &QAction::triggered, quickPlayer, &PlayerSlot::stop);
+    if (QProgressBar *bar = c.bar) {
+        QObject::connect(quickPlayer, &PlayerSlot::barRangeChanged, bar, [bar](int max) { bar->setRange(0, max); });
+        QObject::connect(quickPlayer, &PlayerSlot::barPositionChanged, bar,
+                         [bar](int s, const QString &caption) {
+                             bar->setValue(s);
+                             bar->setFormat(caption);
+                         });
+    }
+    showQuickPlay(c, commands->quickPlayOn());
+}
+
 namespace {
-QToolButton *button(QWidget *parent, const char *name, const QString &text, bool checkable = false)
+QToolButton *button(QWidget *parent, QAction *action, const char *name)
 {
     auto *b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
-    b->setText(text);
-    b->setCheckable(checkable);
+    b->setDefaultAction(action);
     return b;
+}
+QAction *action(QObject *parent, const QString &text)
+{
+    auto *a = new QAction(text, parent);
+    a->setEnabled(false);
+    return a;
 }
 } // namespace
 
@@ -26,58 +90,26 @@ QuickPlayBar::QuickPlayBar(QWidget *parent) : QWidget(parent)
 {
     auto *lay = new QHBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
-    m_toggle = button(this, "btn_ClickPlay", texts::kQuickPlay, true);
-    m_label = new QLabel(texts::kQuickPlay, this);
-    m_play = button(this, "Btn1_Play", texts::kPlay);
-    m_pause = button(this, "Btn1_Pause", texts::kPause);
-    m_stop = button(this, "Btn1_Stop", texts::kStop);
-    m_bar = new QProgressBar(this);
-    m_bar->setObjectName(QStringLiteral("SpTBXProgressBar1"));
-    m_bar->setRange(0, 0);
-    m_bar->setValue(0);
-    m_bar->setTextVisible(true);
-    m_bar->setFormat(QString());
-    m_bar->setMaximumWidth(160);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_toggle, m_label, m_play, m_pause, m_stop, m_bar})
+    m_c.toggle = action(this, texts::kQuickPlay);
+    m_c.toggle->setCheckable(true);
+    m_c.play = action(this, texts::kPlay);
+    m_c.pause = action(this, texts::kPause);
+    m_c.stop = action(this, texts::kStop);
+    m_c.label = new QLabel(texts::kQuickPlay, this);
+    m_c.bar = makeQuickPlayProgressBar(this);
+    m_toggle = button(this, m_c.toggle, "btn_ClickPlay");
+    m_play = button(this, m_c.play, "Btn1_Play");
+    m_pause = button(this, m_c.pause, "Btn1_Pause");
+    m_stop = button(this, m_c.stop, "Btn1_Stop");
+    for (QWidget *w : std::initializer_list<QWidget *>{m_toggle, m_c.label, m_play, m_pause, m_stop, m_c.bar})
         lay->addWidget(w);
-    showQuickPlay(false);
-}
-
-void QuickPlayBar::showQuickPlay(bool on)
-{
-    QFont f = m_label->font();
-    f.setBold(on);
-    m_label->setFont(f);
-    if (on) {
-        m_label->setStyleSheet(QStringLiteral("color: #0000FF;"));
-        auto *glow = new QGraphicsDropShadowEffect(m_label);
-        glow->setColor(QColor(0xC0, 0xC0, 0xC0));
-        glow->setOffset(1, 1);
-        glow->setBlurRadius(3);
-        m_label->setGraphicsEffect(glow);
-    } else {
-        m_label->setStyleSheet(QString());
-        m_label->setGraphicsEffect(nullptr);
-    }
-    for (QWidget *w : std::initializer_list<QWidget *>{m_play, m_pause, m_stop, m_bar})
-        w->setEnabled(on);
-    if (m_toggle->isChecked() != on)
-        m_toggle->setChecked(on);
+    showQuickPlay(m_c, false);
 }
 
 void QuickPlayBar::bind(PlayCommands *commands, PlayerSlot *quickPlayer)
 {
-    connect(m_toggle, &QToolButton::toggled, commands, &PlayCommands::setQuickPlay);
-    connect(commands, &PlayCommands::quickPlayChanged, this, &QuickPlayBar::showQuickPlay);
-    connect(m_play, &QToolButton::clicked, this, &QuickPlayBar::playRequested);
-    connect(m_pause, &QToolButton::clicked, quickPlayer, &PlayerSlot::pauseToggle);
-    connect(m_stop, &QToolButton::clicked, quickPlayer, &PlayerSlot::stop);
-    connect(quickPlayer, &PlayerSlot::barRangeChanged, m_bar, [this](int max) { m_bar->setRange(0, max); });
-    connect(quickPlayer, &PlayerSlot::barPositionChanged, m_bar, [this](int s, const QString &caption) {
-        m_bar->setValue(s);
-        m_bar->setFormat(caption);
-    });
-    showQuickPlay(commands->quickPlayOn());
+    bindQuickPlay(m_c, commands, quickPlayer);
+    connect(m_c.play, &QAction::triggered, this, &QuickPlayBar::playRequested);
 }
 
 } // namespace vireo::gui
