@@ -6,6 +6,7 @@
 #include "core/playback/PlayListPlayer.h"
 #include "gui/playback/PlayListPage.h"
 #include "gui/playback/PlaybackController.h"
+#include "gui/playback/PlaybackServices.h"
 #include "gui/playback/QuickPlayBar.h"
 #include "gui/playback/VolumeBar.h"
 #include "tests/support/PlaybackSupport.h"
@@ -129,6 +130,26 @@ private slots:
         QVERIFY(!bar.isEnabled());
         QCOMPARE(bar.slider()->maximum(), 100);
         QCOMPARE(bar.slider()->value(), 0);
+    }
+
+    void servicesRunWithoutABusOrASoundServer()
+    {
+        const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+        QStringList log;
+        {
+            PlaybackServices services(m_dir.filePath(QStringLiteral("$$vire$$.m3u")),
+                                      [] { return PlayerChoice{2, {}, {}, {}}; },
+                                      [&](const QString &line) { log << line; });
+            QVERIFY(services.commands().allPlay({PlayListEntry::fromPath(m_a)}).ok());
+            QCOMPARE(services.playList().playingMark(), 0);
+            VolumeBar bar;
+            bar.bind(&services.mixer());
+            QCOMPARE(bar.isEnabled(), services.mixer().hasMasterLine());
+            services.stopAll();
+            QVERIFY(!services.playList().slot().hasPlayer());
+        }
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus);
     }
 
 private:
