@@ -147,10 +147,8 @@ FileOutcome applyToFile(const QString &file, const QList<Suspect> &items, TID3Ta
     if (writeV2) {
         record.V2.TextEncoding = 1; // UTF-16 with byte-order mark: every program reads it
         TID3v2 writer;
-        if (!record.WriteV2ToFile(writer)) {
-            const QString why = writer.lastErrorText();
-            out.error = QStringLiteral("cannot write the ID3v2 tag of %1%2")
-                            .arg(file, why.isEmpty() ? QString() : QStringLiteral(": ") + why);
+        if (const Result r = record.WriteV2ToFile(writer); !r) {
+            out.error = QStringLiteral("cannot write the ID3v2 tag of %1: %2").arg(file, r.message());
             out.fieldsWritten = 0;
             return out;
         }

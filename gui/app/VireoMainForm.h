@@ -14,6 +14,9 @@ struct MainWindowSettings;
 
 namespace vireo::gui {
 
+class PlaybackController;
+class PlayListPage;
+
 class AppServices;
 class CsvExportCommand;
 class LayoutController;
@@ -70,6 +73,7 @@ private:
     void applySettings(const MainWindowSettings &s);
     void collectSettings(MainWindowSettings &s) const;
     void startUp();
+    void createPlayback();
     void shutdown();
 
     AppServices &app;
@@ -78,7 +82,9 @@ private:
     MainMediator *m_mediator = nullptr;
     LayoutController *m_layout = nullptr;
     TrackListController *m_trackList = nullptr;
-    PlayerBarWidgets m_playerBar; // until the playback controller owns it
+    PlayerBarWidgets m_playerBar; // given behaviour by the playback controller
+    PlaybackController *m_playback = nullptr;
+    PlayListPage *m_playListPage = nullptr;
     TreesController *m_trees = nullptr;
     SearchController *m_search = nullptr;
     ScanController *m_scans = nullptr;
