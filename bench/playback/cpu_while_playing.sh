@@ -19,7 +19,7 @@ with open(sys.argv[1], "wb") as f:
         v = int(8000 * math.sin(2 * math.pi * 440 * i / 44100) + 2000 * math.sin(2 * math.pi * 3001 * i / 44100))
         f.write(struct.pack("<hh", v, v))
 PY
-/usr/bin/lame --quiet -r -s 44.1 --bitwidth 16 --signed --little-endian -m j --cbr -b 320 "$tmp/pcm.raw" "$tmp/t320.mp3"
+/usr/bin/lame --quiet -r -s 44.1 --bitwidth 16 --signed --little-endian -m j --cbr -b 320 "$tmp/pcm.raw" "$tmp/t320.mp3" 2>/dev/null
 
 measure() {
   local label=$1

@@ -61,7 +61,7 @@ const PlayListEntry *PlayListPlayer::current() const
 
 PlayerMode PlayListPlayer::mode() const
 {
-    const TcmxMP3 *p = const_cast<PlayerSlot &>(m_slot).player();
+    const TcmxMP3 *p = m_slot.player();
     return p ? p->Mode() : PlayerMode::NoDevice;
 }
 

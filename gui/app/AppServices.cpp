@@ -1,10 +1,12 @@
 #include "gui/app/AppServices.h"
 
 #include "core/app/AppSession.h"
+#include "core/library/EventLog.h"
 #include "core/library/LibraryStore.h"
 #include "core/settings/RegManager.h"
 #include "core/views/LibraryViews.h"
 #include "core/views/StoreTrackSource.h"
+#include "gui/playback/PlaybackServices.h"
 
 namespace vireo::gui {
 
@@ -18,7 +20,22 @@ AppServices::AppServices()
 
 AppServices::~AppServices()
 {
+    destroyPlayback();
     destroyStore();
+}
+
+void AppServices::makePlayback(std::function<PlayerChoice()> choice)
+{
+    m_playback = std::make_unique<PlaybackServices>(m_session->tempPlaylistPath(), std::move(choice),
+                                                    [](const QString &line) { WriteLog(line); });
+}
+
+void AppServices::destroyPlayback()
+{
+    if (!m_playback)
+        return;
+    m_playback->stopAll();
+    m_playback.reset();
 }
 
 void AppServices::makeStore()

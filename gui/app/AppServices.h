@@ -12,6 +12,9 @@
 #include "core/views/LibraryViews.h"
 #include "gui/shell/StoreAccess.h"
 
+#include <QString>
+
+#include <functional>
 #include <memory>
 
 namespace vireo {
@@ -22,7 +25,13 @@ class StoreTrackSource;
 }
 }
 
+namespace vireo {
+struct PlayerChoice;
+}
+
 namespace vireo::gui {
+
+class PlaybackServices;
 
 class AppServices : public StoreAccess {
 public:
@@ -47,10 +56,14 @@ public:
     vireo::views::BrowseState &browse() { return m_views->browse(); }
     AppSession &session() { return *m_session; }
 
+    // The built-in players, the mixer, the remote player and the MPRIS
+    // service; made by start-up ("MP3プレイヤーコントローラ初期化"), stopped
+    // and freed by shutdown ("内蔵プレイヤー開放").
+    PlaybackServices *playback() const { return m_playback.get(); }
+    void makePlayback(std::function<PlayerChoice()> choice);
+    void destroyPlayback();
+
     // Still to come, each with its accessor here:
-    //   player()       the built-in players (gui/playback over core/playback)
-    //   remote()       the SCMPX controller
-    //   mixer()        volume and mute (back-end vireo_mixer)
     //   copyPlanner()  the ordered file copy (core/fileops)
     //   playlists()    the playlist tab's objects (core/playlists)
 
@@ -60,6 +73,7 @@ private:
     std::unique_ptr<vireo::views::StoreTrackSource> m_source;
     std::unique_ptr<vireo::views::LibraryViews> m_views;
     std::unique_ptr<TID3TagUseful> m_store;
+    std::unique_ptr<PlaybackServices> m_playback;
 };
 
 } // namespace vireo::gui

@@ -22,6 +22,13 @@
 #include "core/platform/Paths.h"
 #include "core/views/TrackTable.h"
 #include "core/library/TrackRecord.h"
+#include "gui/playback/PlayListPage.h"
+#include "gui/playback/PlaybackController.h"
+#include "gui/playback/PlaybackServices.h"
+#include "gui/playback/QuickPlayBar.h"
+#include "gui/playback/TrackListRows.h"
+#include "gui/playback/VolumeBar.h"
+#include "gui/shell/LowerPanelWidgets.h"
 #include "gui/shell/MainMediator.h"
 #include "gui/shell/MainTexts.h"
 #include "gui/views/SearchController.h"
@@ -35,6 +42,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTableView>
+#include <QProgressBar>
+#include <QToolBar>
 
 namespace vireo::gui {
 
@@ -217,6 +226,7 @@ void TVireoMainForm::startUp()
     log(u"メニューの初期化開始");
     log(u"メニューの初期化終了");
     log(u"MP3プレイヤーコントローラ初期化開始");
+    createPlayback();
     log(u"MP3プレイヤーコントローラ初期化終了");
 
     m_scans->openDefaultFolder();
@@ -225,6 +235,50 @@ void TVireoMainForm::startUp()
     m_search->clearV2Box();
     m_playerBar.quickPlay->setChecked(false);
     log(u"初期化処理終了");
+}
+
+// The players, the mixer and the remote player belong to the composition
+// root; the window installs the play-list page, gives the player bar and the
+// track list's play commands their behaviour, and shows the mixer.
+void TVireoMainForm::createPlayback()
+{
+    const MainWindowSettings *settings = m_settings.get();
+    app.makePlayback([settings] {
+        return PlayerChoice{settings->playDefault, settings->playDefaultOption, settings->playerPath,
+                            settings->playerOption};
+    });
+    PlaybackServices &pb = *app.playback();
+
+    m_playListPage = new PlayListPage(this);
+    m_playListPage->bind(&pb.playList());
+    m_playListPage->volume()->bind(&pb.mixer());
+    lowerPanel().installPage(LowerPanelWidgets::PlayListPage, m_playListPage);
+
+    const QuickPlayControls quick{m_playerBar.quickPlay, m_playerBar.play, m_playerBar.pause, m_playerBar.stop,
+                                  m_playerBar.quickPlayLabel, makeQuickPlayProgressBar(this)};
+    trackArea().TBXToolbar4->addWidget(quick.bar);
+    bindQuickPlay(quick, &pb.commands(), &pb.quickPlay());
+
+    QTableView *list = trackArea().ListView_MAIN;
+    PlaybackController::TrackList tracks{
+        [this] { return trackTableRows(app.browse().table()); },
+        [this, list] { return selectedRowFlags(list, app.browse().table().rowCount()); }};
+    m_playback = new PlaybackController(&pb.commands(), &pb.playList(), &pb.quickPlay(), std::move(tracks),
+                                        this, this);
+    TrackAreaWidgets &area = trackArea();
+    for (QAction *a : {m_playerBar.shuffle, m_playerBar.allPlay, m_playerBar.selectPlay, m_playerBar.add,
+                       area.ctxPlay, area.ctxAddToPlayList, area.ctxAllPlay})
+        a->setEnabled(true);
+    connect(m_playerBar.shuffle, &QAction::toggled, m_playback, &PlaybackController::setShuffle);
+    connect(m_playerBar.allPlay, &QAction::triggered, m_playback, &PlaybackController::allPlay);
+    connect(area.ctxAllPlay, &QAction::triggered, m_playback, &PlaybackController::allPlay);
+    connect(m_playerBar.selectPlay, &QAction::triggered, m_playback, &PlaybackController::selectPlay);
+    connect(area.ctxPlay, &QAction::triggered, m_playback, &PlaybackController::selectPlay);
+    connect(list, &QAbstractItemView::doubleClicked, m_playback, &PlaybackController::selectPlay);
+    connect(m_playerBar.add, &QAction::triggered, m_playback, &PlaybackController::add);
+    connect(area.ctxAddToPlayList, &QAction::triggered, m_playback, &PlaybackController::add);
+    connect(m_playerBar.play, &QAction::triggered, m_playback, &PlaybackController::quickPlay);
+    connect(list, &QAbstractItemView::clicked, m_playback, &PlaybackController::quickPlay);
 }
 
 void TVireoMainForm::closeEvent(QCloseEvent *event)
@@ -245,6 +299,8 @@ void TVireoMainForm::shutdown()
         QMessageBox::critical(this, text::kAppTitle, saved.message());
 
     log(u"内蔵プレイヤー開放");
+    if (PlaybackServices *playback = app.playback())
+        playback->stopAll();
     log(u"内蔵プレイヤー開放終了");
     log(u"MP3リストバッファ開放");
     m_trackList->clearRows();

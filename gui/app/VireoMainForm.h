@@ -14,6 +14,9 @@ struct MainWindowSettings;
 
 namespace vireo::gui {
 
+class PlaybackController;
+class PlayListPage;
+
 class AppServices;
 class CoverSearchCommand;
 class CsvExportCommand;
@@ -74,6 +77,7 @@ private:
     void applySettings(const MainWindowSettings &s);
     void collectSettings(MainWindowSettings &s) const;
     void startUp();
+    void createPlayback();
     void shutdown();
 
     AppServices &app;
@@ -84,7 +88,9 @@ private:
     std::unique_ptr<CoverSearchCommand> m_coverSearch;
     LayoutController *m_layout = nullptr;
     TrackListController *m_trackList = nullptr;
-    PlayerBarWidgets m_playerBar; // until the playback controller owns it
+    PlayerBarWidgets m_playerBar; // given behaviour by the playback controller
+    PlaybackController *m_playback = nullptr;
+    PlayListPage *m_playListPage = nullptr;
     TreesController *m_trees = nullptr;
     SearchController *m_search = nullptr;
     ScanController *m_scans = nullptr;

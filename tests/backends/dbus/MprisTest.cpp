@@ -10,6 +10,8 @@
 #include "tests/support/PlaybackSupport.h"
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusArgument>
+#include <QDBusMetaType>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
