@@ -23,6 +23,7 @@
 // of each member names its catalogue entry.
 #include "core/settings/RegManager.h"
 #include "core/settings/SettingValues.h"
+#include "core/views/ColumnTags.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,22 +32,6 @@
 #include <functional>
 
 namespace vireo {
-
-// The track list's columns by tag. Tags 1..10 name the content of a column
-// independently of its position; widths are stored by tag.
-namespace trackcolumn {
-enum Tag {
-    FileName = 1, Track = 2, Title = 3, Artist = 4, Album = 5,
-    Year = 6, Genre = 7, Comment = 8, Folder = 9, ID3Info = 10,
-};
-constexpr int kTagCount = 10;
-// The tag of each column position 0..11 (0 = the column has no tag: the
-// image column 0 and the lyrics column 1).
-constexpr std::array<int, 12> kTagOfPosition = {0, 0, Folder, FileName, Track, Title, Artist,
-                                                Album, Year, Genre, Comment, ID3Info};
-// The width a hidden column gets back when it is shown again, by tag (index 0 unused).
-constexpr std::array<int, 11> kRestoreWidth = {0, 200, 50, 200, 100, 200, 50, 50, 50, 100, 50};
-} // namespace trackcolumn
 
 struct MainWindowSettings {
     // ---- main window geometry ----------------------------------------

@@ -1,16 +1,17 @@
 #include "core/views/TrackColumns.h"
 
+#include "core/views/ColumnTags.h"
+
 #include <cfenv>
 #include <cmath>
 
 namespace vireo::views {
 
 namespace {
-constexpr std::array<int, 11> kRestoreDefaults = {0, 200, 50, 200, 100, 200, 50, 50, 50, 100, 50};
 bool validTag(int tag) { return tag >= 1 && tag <= 10; }
 } // namespace
 
-ColumnWidths::ColumnWidths() : m_restore(kRestoreDefaults)
+ColumnWidths::ColumnWidths() : m_restore(trackcolumn::kRestoreWidth)
 {
     for (const TrackColumn &c : trackColumns())
         m_widths[size_t(c.Position)] = c.DesignWidth < 0 ? 100 : c.DesignWidth;

@@ -1,5 +1,7 @@
 #include "core/views/TrackTable.h"
 
+#include "core/views/ColumnTags.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -10,32 +12,25 @@ namespace vireo::views {
 
 const std::vector<TrackColumn> &trackColumns()
 {
+    constexpr auto tagAt = [](size_t position) { return trackcolumn::kTagOfPosition[position]; };
     static const std::vector<TrackColumn> columns = {
-        {0, QString(), 0, 25, false},
-        {1, QStringLiteral("歌詞"), 0, 30, false},
-        {2, QStringLiteral("フォルダ名"), 9, 50, false},
-        {3, QStringLiteral("ファイル名"), 1, 200, false},
-        {4, QStringLiteral("Track"), 2, 20, true},
-        {5, QStringLiteral("タイトル"), 3, 200, false},
-        {6, QStringLiteral("アーティスト"), 4, 100, false},
-        {7, QStringLiteral("アルバム"), 5, 200, false},
-        {8, QStringLiteral("Year"), 6, 50, false},
-        {9, QStringLiteral("Genre"), 7, 50, false},
-        {10, QStringLiteral("Comment"), 8, 50, false},
-        {11, QStringLiteral("ID3Info"), 10, -1, false},
+        {0, QString(), tagAt(0), 25, false},
+        {1, QStringLiteral("歌詞"), tagAt(1), 30, false},
+        {2, QStringLiteral("フォルダ名"), tagAt(2), 50, false},
+        {3, QStringLiteral("ファイル名"), tagAt(3), 200, false},
+        {4, QStringLiteral("Track"), tagAt(4), 20, true},
+        {5, QStringLiteral("タイトル"), tagAt(5), 200, false},
+        {6, QStringLiteral("アーティスト"), tagAt(6), 100, false},
+        {7, QStringLiteral("アルバム"), tagAt(7), 200, false},
+        {8, QStringLiteral("Year"), tagAt(8), 50, false},
+        {9, QStringLiteral("Genre"), tagAt(9), 50, false},
+        {10, QStringLiteral("Comment"), tagAt(10), 50, false},
+        {11, QStringLiteral("ID3Info"), tagAt(11), -1, false},
     };
     return columns;
 }
 
-int columnPositionOfTag(int tag)
-{
-    if (tag <= 0)
-        return -1;
-    for (const TrackColumn &c : trackColumns())
-        if (c.Tag == tag)
-            return c.Position;
-    return -1;
-}
+int columnPositionOfTag(int tag) { return trackcolumn::positionOfTag(tag); }
 
 QCollator viewCollator()
 {

@@ -1,12 +1,10 @@
 #include "gui/app/VireoMainForm.h"
 
 #include "core/app/AppSession.h"
-#include "core/library/EventLog.h"
 #include "core/library/LibraryStore.h"
 #include "core/platform/Paths.h"
 #include "core/settings/MainWindowSettings.h"
 #include "core/settings/SettingsCatalogue.h"
-#include "core/settings/TagCodePageSetting.h"
 #include "core/views/LibraryViews.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppServices.h"
@@ -37,8 +35,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTableView>
@@ -46,10 +42,6 @@
 #include <QToolBar>
 
 namespace vireo::gui {
-
-namespace {
-void log(const char16_t *text) { WriteLog(QString::fromUtf16(text)); }
-} // namespace
 
 TVireoMainForm::TVireoMainForm(AppServices &services, QWidget *parent)
     : QMainWindow(parent), app(services), m_settings(std::make_unique<MainWindowSettings>())
@@ -63,13 +55,15 @@ TVireoMainForm::TVireoMainForm(AppServices &services, QWidget *parent)
 
     createControllers();
     connectCommands();
-    startUp();
+    LifecycleSteps &steps = *this;
+    m_lifecycle = std::make_unique<AppLifecycle>(app.session(), steps);
+    m_lifecycle->startUp(programFolder());
 }
 
 TVireoMainForm::~TVireoMainForm()
 {
-    if (!m_shutDown)
-        shutdown();
+    // A failed settings save was shown by its step already.
+    static_cast<void>(m_lifecycle->shutDown());
 }
 
 // Each controller makes and owns its region; the window places the regions.
@@ -196,45 +190,36 @@ void TVireoMainForm::collectSettings(MainWindowSettings &s) const
     s.musicFolder = app.session().musicFolder();
 }
 
-void TVireoMainForm::startUp()
+void TVireoMainForm::makeStore()
 {
-    AppSession &session = app.session();
-    session.setClosing(false);
-    // The program folder becomes the current folder; the logs live there.
-    session.setProgramFolder(programFolder());
-    QDir::setCurrent(session.programFolder());
-    eventLog().setFolder(session.programFolder());
-    RotateLogs();
-    setLoggingEnabled(true);
-
-    // ID3v1 texts and the ID3v1 cache are read in the tag code page: choose it first.
-    applyTagCodePageSetting();
     app.makeStore();
     app.store()->setMessageHandler([this](const QString &message) {
         QMessageBox::critical(this, text::kAppTitle, message);
     });
-    session.setStartingUp(true);
+}
+
+void TVireoMainForm::resetBrowsing()
+{
     app.browse().switchViewMode(views::ViewMode::Loading);
     app.browse().table().setSortKey(0);
     app.browse().takeChanges();
+}
 
+void TVireoMainForm::loadSettings()
+{
     app.setSettings(makeSettingsStore());
-    loadSettings(app.settings(), *m_settings, [this] { app.store()->LoadCaches(); });
+    vireo::loadSettings(app.settings(), *m_settings, [this] { app.store()->LoadCaches(); });
     applySettings(*m_settings);
+}
 
-    session.setLastFolder(m_settings->musicFolder);
-    log(u"メニューの初期化開始");
-    log(u"メニューの初期化終了");
-    log(u"MP3プレイヤーコントローラ初期化開始");
-    createPlayback();
-    log(u"MP3プレイヤーコントローラ初期化終了");
+void TVireoMainForm::openDefaultFolder() { m_scans->openDefaultFolder(); }
 
-    m_scans->openDefaultFolder();
-    session.setStartingUp(false);
-    m_trackList->columnClick(app.browse().table().lastSortColumn());
+void TVireoMainForm::sortByLastColumn() { m_trackList->columnClick(app.browse().table().lastSortColumn()); }
+
+void TVireoMainForm::resetToggles()
+{
     m_search->clearV2Box();
     m_playerBar.quickPlay->setChecked(false);
-    log(u"初期化処理終了");
 }
 
 // The players, the mixer and the remote player belong to the composition
@@ -281,43 +266,36 @@ void TVireoMainForm::createPlayback()
     connect(list, &QAbstractItemView::clicked, m_playback, &PlaybackController::quickPlay);
 }
 
-void TVireoMainForm::closeEvent(QCloseEvent *event)
+Result TVireoMainForm::saveSettings()
 {
-    app.session().setClosing(true);
-    if (!m_shutDown)
-        shutdown();
-    event->accept();
-}
-
-void TVireoMainForm::shutdown()
-{
-    m_shutDown = true;
-    log(u"終了処理開始");
     collectSettings(*m_settings);
-    const Result saved = saveSettings(app.settings(), *m_settings);
+    const Result saved = vireo::saveSettings(app.settings(), *m_settings);
     if (!saved.ok() && !m_quietClose)
         QMessageBox::critical(this, text::kAppTitle, saved.message());
+    return saved;
+}
 
-    log(u"内蔵プレイヤー開放");
+void TVireoMainForm::releaseTrackList() { m_trackList->clearRows(); }
+
+void TVireoMainForm::clearTrees() { m_trees->clearTrees(); }
+
+void TVireoMainForm::destroyStore() { app.destroyStore(); }
+
+void TVireoMainForm::clearHiddenGenres() { app.views().setHiddenGenres({}); }
+
+void TVireoMainForm::makeRemotePlayer() { createPlayback(); }
+
+void TVireoMainForm::releasePlayers()
+{
     if (PlaybackServices *playback = app.playback())
         playback->stopAll();
-    log(u"内蔵プレイヤー開放終了");
-    log(u"MP3リストバッファ開放");
-    m_trackList->clearRows();
-    log(u"MP3リストバッファ開放終了");
-    if (QFile::exists(app.session().tempPlaylistPath()))
-        QFile::remove(app.session().tempPlaylistPath());
-    log(u"M3Uリスト開放");
-    log(u"M3Uリスト開放終了");
-    m_trees->clearTrees();
+}
 
-    log(u"MP3リスト開放");
-    app.destroyStore();
-    log(u"MP3リスト開放");
-    log(u"カバーアートリスト開放開始");
-    log(u"カバーアートリスト開放終了");
-    app.views().setHiddenGenres({});
-    log(u"Vireo終了");
+void TVireoMainForm::closeEvent(QCloseEvent *event)
+{
+    m_lifecycle->closeRequested();
+    static_cast<void>(m_lifecycle->shutDown());
+    event->accept();
 }
 
 } // namespace vireo::gui

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: places the regions, creates one controller per region and
-// connects their commands and signals, and runs the start-up and shutdown
-// sequence of the program.
+// connects their commands and signals, and carries out the steps of the
+// start-up and shutdown sequence that AppLifecycle runs in its fixed order.
+#include "core/app/AppLifecycle.h"
 #include "gui/shell/DataModule.h"
 #include "gui/shell/PlayerBarWidgets.h"
 
@@ -36,7 +37,7 @@ struct StatusBarWidgets;
 struct TrackAreaWidgets;
 struct TreePanelWidgets;
 
-class TVireoMainForm : public QMainWindow {
+class TVireoMainForm : public QMainWindow, private LifecycleSteps {
     Q_OBJECT
 public:
     // Runs the whole start-up, including the first scan, before it returns.
@@ -62,7 +63,7 @@ public:
     StatusBarWidgets &statusWidgets();
 
     // The shutdown ran (settings and caches written).
-    bool shutDown() const { return m_shutDown; }
+    bool shutDown() const { return m_lifecycle->shutDownDone(); }
     // A close that came from a termination signal shows no message boxes.
     void setQuietClose(bool quiet) { m_quietClose = quiet; }
 
@@ -76,9 +77,22 @@ private:
     void searchCoverArt();
     void applySettings(const MainWindowSettings &s);
     void collectSettings(MainWindowSettings &s) const;
-    void startUp();
+
+    // The steps of the start-up and shutdown sequence.
+    void makeStore() override;
+    void resetBrowsing() override;
+    void loadSettings() override;
+    void openDefaultFolder() override;
+    void sortByLastColumn() override;
+    void resetToggles() override;
+    Result saveSettings() override;
+    void releaseTrackList() override;
+    void clearTrees() override;
+    void destroyStore() override;
+    void clearHiddenGenres() override;
     void createPlayback();
-    void shutdown();
+    void makeRemotePlayer() override;
+    void releasePlayers() override;
 
     AppServices &app;
     DataModule m_images;
@@ -96,7 +110,7 @@ private:
     ScanController *m_scans = nullptr;
     CsvExportCommand *m_csv = nullptr;
     TAboutBox *m_about = nullptr;
-    bool m_shutDown = false;
+    std::unique_ptr<AppLifecycle> m_lifecycle;
     bool m_quietClose = false;
 };
 

@@ -4,7 +4,6 @@
 #include "core/library/EventLog.h"
 #include "core/library/LibraryScan.h"
 #include "core/library/LibraryStore.h"
-#include "core/platform/FileAccess.h"
 #include "core/views/LibraryViews.h"
 #include "gui/library/FindFileForm.h"
 #include "gui/shell/MainMediator.h"
@@ -32,25 +31,33 @@ const QString kDropQuestion = QStringLiteral("ファイルを追加しますか�
 const QString kChooseFolder = QStringLiteral("フォルダを選択してください。");
 
 // The window side of a scan: the progress window, the status bar and the
-// rebuild of the views at the moment the scan asks for it.
+// rebuild of the views at the moment the scan asks for it. For a drop on the
+// track list the drop has a progress window of its own; a folder among the
+// dropped names is scanned as usual with its own search window on top.
 class WindowScanHost : public ScanHost {
 public:
-    WindowScanHost(QWidget *window, views::LibraryViews &views, MainMediator &mediator)
-        : window(window), m_views(views), mediator(mediator)
+    WindowScanHost(QWidget *window, views::LibraryViews &views, MainMediator &mediator, bool drop = false)
+        : window(window), m_views(views), mediator(mediator), dropping(drop)
     {
     }
 
     void scanStarted(const QString &) override
     {
         libraryCleared();
+        if (dropping && !dropForm) {
+            dropForm = std::make_unique<TFindFileForm>(window, kDropCaption, kDropChecking);
+            dropForm->repaintNow();
+            return;
+        }
+        inFolderScan = dropping;
         mediator.showStatus(kStatusSearching);
         form = std::make_unique<TFindFileForm>(window, kSearchCaption, kSearching);
         form->repaintNow();
     }
     void processEvents() override
     {
-        if (form)
-            form->processEvents();
+        if (TFindFileForm *f = current())
+            f->processEvents();
     }
     void showFolder(const QString &folder) override
     {
@@ -65,21 +72,29 @@ public:
     bool cancelRequested() override { return form && form->cancelled(); }
     void readingTags(qsizetype) override
     {
-        if (!form)
+        TFindFileForm *f = current();
+        if (!f)
             return;
-        form->setTitle(kReadingTags);
-        form->setCancelEnabled(false);
+        f->setTitle(kReadingTags);
+        f->setCancelEnabled(false);
     }
     void readingFile(const QString &path, qsizetype, qsizetype) override
     {
-        if (!form)
+        TFindFileForm *f = current();
+        if (!f)
             return;
-        form->setProgressText(path);
-        form->repaintNow();
+        f->setProgressText(path);
+        f->repaintNow();
     }
     void searchFinished() override { form.reset(); }
     void rebuildViews(bool wholeLibrary, const ScanOutcome &outcome) override
     {
+        if (dropping && !inFolderScan) {
+            dropForm->setTitle(kDropBuilding);
+            dropForm->repaintNow();
+            mediator.requestTreesRebuild();
+            return;
+        }
         if (wholeLibrary) {
             // The playlist tab is filled here once playlists exist.
             TFindFileForm building(window, kSearchCaption, kBuilding);
@@ -87,6 +102,10 @@ public:
             mediator.requestTreesRebuild();
         } else {
             mediator.requestFolderView(scannedFolder, int(outcome.Files.size()));
+        }
+        if (inFolderScan) {
+            inFolderScan = false;
+            mediator.showStatus(QString());
         }
     }
     void showTrackCount(const QString &text) override { mediator.showTrackCount(text); }
@@ -103,10 +122,15 @@ public:
     QString scannedFolder;
 
 private:
+    TFindFileForm *current() const { return form ? form.get() : dropForm.get(); }
+
     QWidget *window;
     views::LibraryViews &m_views;
     MainMediator &mediator;
-    std::unique_ptr<TFindFileForm> form;
+    const bool dropping;
+    bool inFolderScan = false;               // a folder scan inside a drop
+    std::unique_ptr<TFindFileForm> form;     // the folder search window
+    std::unique_ptr<TFindFileForm> dropForm; // the drop's own window
 };
 
 } // namespace
@@ -173,33 +197,10 @@ void ScanController::addDropped(const QStringList &names)
     TID3TagUseful *store = m_store.store();
     if (!store)
         return;
-    WriteLog(QStringLiteral("MP3ファイル読み込み処理開始"));
-    WriteLog(QStringLiteral("DROPしたMP3ファイル数") + QString::number(names.size()) + QStringLiteral("ファイル"));
-    m_views.browse().libraryRefreshing();
-    mediator.showBrowseChanges(m_views.browse().takeChanges());
     {
-        TFindFileForm form(window, kDropCaption, kDropChecking);
-        form.repaintNow();
-        form.setTitle(kReadingTags);
-        form.setCancelEnabled(false);
-        for (const QString &name : names) {
-            WriteLog(name);
-            const FileStat st = statFile(name);
-            if (st.exists && !st.isDir) {
-                form.setProgressText(name);
-                form.repaintNow();
-                store->FindOrRead(name, st.dosDate, st.size);
-            } else {
-                scanFolder(name, true);
-            }
-        }
-        form.setTitle(kDropBuilding);
-        form.repaintNow();
-        mediator.requestTreesRebuild();
-        store->ReleaseRetired();
-        mediator.showTrackCount(text::kTrackCountPrefix + QString::number(store->TrackCount()));
+        WindowScanHost host(window, m_views, mediator, true);
+        DropFiles(*store, names, host);
     }
-    WriteLog(QStringLiteral("MP3ファイル読み込みワーク解放"));
     mediator.showStatus(QString());
     mediator.requestArtistView();
 }

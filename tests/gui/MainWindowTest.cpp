@@ -235,24 +235,6 @@ private slots:
         QCOMPARE(titleSet(w), QStringList({"Apple", "Zebra"}));
     }
 
-    void songCountFilter()
-    {
-        GuiFixture fx;
-        WindowParts w = parts(fx.start());
-        w.tree.Edit1->setText("2");
-        w.tree.ComboBox1->setCurrentIndex(2); // と等しい
-        QTest::mouseClick(w.tree.Btn_NumSet, Qt::LeftButton);
-        QCOMPARE(topLevelTexts(w.tree.TreeView_Artist->model()), QStringList({"Beta"}));
-        w.tree.Edit1->setText("abc");
-        QTest::mouseClick(w.tree.Btn_NumSet, Qt::LeftButton);
-        QCOMPARE(topLevelTexts(w.tree.TreeView_Artist->model()), QStringList({"Beta"}));
-        QTest::mouseClick(w.tree.Btn_NumReset, Qt::LeftButton);
-        QCOMPARE(w.tree.TreeView_Artist->model()->rowCount(), 4);
-        // With counts shown the artist nodes carry them.
-        w.menus.showCounts->trigger();
-        QCOMPARE(topLevel(w.tree.TreeView_Artist, "Alpha").data().toString(), QStringLiteral("Alpha (3)"));
-    }
-
     void deleteFromCacheAndSelectionSize()
     {
         GuiFixture fx;
