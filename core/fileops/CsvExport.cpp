@@ -4,6 +4,7 @@
 #include "core/library/LibraryStore.h"
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileWriter.h"
 
 namespace vireo {
 namespace {

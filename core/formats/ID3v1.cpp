@@ -1,14 +1,10 @@
 #include "core/formats/ID3v1.h"
 
 #include "core/platform/FileAccess.h"
-
-#include <QFile>
+#include "core/platform/FileWriter.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vireo {
 namespace {
@@ -17,43 +13,6 @@ bool startsWithTag(QByteArrayView block)
     return block.size() >= 3 && block[0] == 'T' && block[1] == 'A' && block[2] == 'G';
 }
 
-// A file opened for writing, with its length; closes itself.
-struct WritableFile {
-    int fd = -1;
-    int64_t size = 0;
-    Result error;
-    explicit WritableFile(const QString &path)
-    {
-        fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
-        if (fd < 0) {
-            error = writeFailure(path, errno);
-            return;
-        }
-        struct stat st;
-        const bool statted = ::fstat(fd, &st) == 0;
-        if (!statted || !S_ISREG(st.st_mode)) {
-            error = !statted ? errnoFailure(path, errno)
-                  : Result::failure(ErrorCode::Unsupported, path + QStringLiteral(": not a regular file"));
-            ::close(fd);
-            fd = -1;
-            return;
-        }
-        size = st.st_size;
-    }
-    ~WritableFile()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    bool readTail(char *out) const
-    {
-        return preadAllFd(fd, out, TID3v1::BlockSize, size - TID3v1::BlockSize);
-    }
-    bool writeAt(const char *data, int64_t length, int64_t offset) const
-    {
-        return pwriteAllFd(fd, data, length, offset);
-    }
-};
 }
 
 QByteArray TID3v1::field(QByteArrayView bytes, int width)
@@ -148,26 +107,24 @@ Result TID3v1::tooShort(const QString &path)
 
 Result TID3v1::SaveTag(const QString &path) const
 {
-    WritableFile file(path);
-    if (file.fd < 0)
-        return file.error;
-    if (file.size < BlockSize)
+    FileWriter file;
+    if (Result r = file.open(path); !r)
+        return r;
+    if (file.size() < BlockSize)
         return tooShort(path);
-    char tail[BlockSize];
-    if (!file.readTail(tail))
-        return errnoFailure(path, errno ? errno : EIO);
+    const int64_t size = file.size();
+    const ResultOf<QByteArray> tail = file.readAt(size - BlockSize, BlockSize);
+    if (!tail)
+        return tail.status();
     const QByteArray block = RenderBlock();
-    if (startsWithTag(QByteArrayView(tail, BlockSize))) {
-        if (!file.writeAt(block.constData(), BlockSize, file.size - BlockSize))
-            return writeFailure(path, errno);
-        return Result::success();
+    if (startsWithTag(*tail))
+        return file.writeAt(block, size - BlockSize);
+    if (Result r = file.writeAt(block, size); !r) {
+        // A failed append must not leave part of a tag behind.
+        (void)file.truncate(size);
+        return r;
     }
-    if (file.writeAt(block.constData(), BlockSize, file.size))
-        return Result::success();
-    // A failed append must not leave part of a tag behind.
-    const int e = errno;
-    [[maybe_unused]] const int undone = ::ftruncate(file.fd, file.size);
-    return writeFailure(path, e);
+    return Result::success();
 }
 
 Result TID3v1::StripTag(const QString &path) const
@@ -185,19 +142,17 @@ Result TID3v1::StripTag(const QString &path) const
         if (!startsWithTag(tail))
             return Result::success();
     }
-    WritableFile file(path);
-    if (file.fd < 0)
-        return file.error;
-    if (file.size < BlockSize)
+    FileWriter file;
+    if (Result r = file.open(path); !r)
+        return r;
+    if (file.size() < BlockSize)
         return tooShort(path);
-    char tail[BlockSize];
-    if (!file.readTail(tail))
-        return errnoFailure(path, errno ? errno : EIO);
-    if (!startsWithTag(QByteArrayView(tail, BlockSize)))
+    const ResultOf<QByteArray> tail = file.readAt(file.size() - BlockSize, BlockSize);
+    if (!tail)
+        return tail.status();
+    if (!startsWithTag(*tail))
         return Result::success();
-    if (::ftruncate(file.fd, file.size - BlockSize) != 0)
-        return writeFailure(path, errno);
-    return Result::success();
+    return file.truncate(file.size() - BlockSize);
 }
 
 } // namespace vireo

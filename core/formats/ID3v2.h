@@ -9,6 +9,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -122,6 +123,11 @@ public:
     const QList<Id3v2Frame> &otherFrames() const { return m_otherFrames; }
     // Identifiers of loaded frames that have no ID3v2.3 form and are not written back.
     const QList<QByteArray> &droppedFrameIds() const { return m_droppedIds; }
+    // What the last load could not read (frames skipped, bytes after the
+    // last frame that are not padding, a tag of unknown form), one line each.
+    // SaveTag carries unread bytes of an ID3v2.3 tag over unchanged and
+    // refuses to save over any other tag with unread parts.
+    const QStringList &readProblems() const { return m_readProblems; }
 
 private:
     friend class Id3v2TagReader;
@@ -139,6 +145,9 @@ private:
     TagPicInfo m_picture;
     QList<Id3v2Frame> m_otherFrames;
     QList<QByteArray> m_droppedIds;
+    QByteArray m_unparsed;
+    QStringList m_readProblems;
+    bool m_unreadable = false;
 };
 
 } // namespace vireo

@@ -147,10 +147,19 @@ Result Id3v2TagReader::load(TID3v2 &tag, const FileReader &file)
     const uint8_t flags = uchar(header[5]);
     tag.m_majorVersion = uint8_t(version);
     tag.m_tagSize = id3v2WholeTagLength(header, file.size());
-    if (version < 2 || version > 4 || tag.m_tagSize <= 0)
+    if (tag.m_tagSize <= 0)
         return Result::success();
-    if (version == 2 && (flags & 0x40))
-        return Result::success(); // 2.2 compression has no defined scheme
+    if (version < 2 || version > 4) {
+        tag.m_unreadable = true;
+        tag.m_readProblems.append(QStringLiteral("ID3v2.%1 tag: unknown version").arg(version));
+        return Result::success();
+    }
+    if (version == 2 && (flags & 0x40)) {
+        // 2.2 compression has no defined scheme
+        tag.m_unreadable = true;
+        tag.m_readProblems.append(QStringLiteral("compressed ID3v2.2 tag cannot be read"));
+        return Result::success();
+    }
 
     const int64_t frameAreaLength = syncsafeValue(reinterpret_cast<const uchar *>(header.constData()) + 6);
     QByteArray frames = file.readAt(10, frameAreaLength);
@@ -158,7 +167,11 @@ Result Id3v2TagReader::load(TID3v2 &tag, const FileReader &file)
     if (tagUnsync && version < 4)
         frames = removeUnsynchronisation(frames);
     const bool extended = version >= 3 && (flags & 0x40);
-    const QList<Id3v2RawFrame> raw = walkId3v2Frames(frames, version, extended, tagUnsync);
+    Id3v2WalkReport walk;
+    const QList<Id3v2RawFrame> raw = walkId3v2Frames(frames, version, extended, tagUnsync, &walk);
+    tag.m_unparsed = std::move(walk.unparsed);
+    tag.m_readProblems = std::move(walk.problems);
+    frames = QByteArray(); // the frames hold their own copies
 
     TagInfo info;
     info.Header = header;

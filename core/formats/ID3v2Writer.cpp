@@ -5,23 +5,17 @@
 #include "core/formats/Id3v2Text.h"
 #include "core/formats/Syncsafe.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileWriter.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QUrl>
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vireo {
 
 namespace {
 
 constexpr int64_t kRewritePaddedLength = 4096;
-constexpr int64_t kCopyChunk = 1 << 20;
 
 uint8_t writtenCode(uint16_t encoding)
 {
@@ -73,25 +67,17 @@ QByteArray pictureBody(const TagPicInfo &pic, const QByteArray &image, uint8_t c
     return b;
 }
 
-// Gives the owner write permission when the file lacks it (the read-only
-// attribute of other systems); fails when the file is not a regular file.
-Result makeWritable(const QString &path)
-{
-    const QByteArray native = QFile::encodeName(path);
-    struct stat st;
-    if (::stat(native.constData(), &st) != 0)
-        return errnoFailure(path, errno);
-    if (!S_ISREG(st.st_mode))
-        return Result::failure(ErrorCode::Unsupported, path + QStringLiteral(": not a regular file"));
-    if (!(st.st_mode & S_IWUSR) && ::chmod(native.constData(), (st.st_mode & 07777) | S_IWUSR) != 0)
-        return writeFailure(path, errno);
-    return Result::success();
-}
-
 } // namespace
 
 Result TID3v2::SaveTag(const QString &path)
 {
+    // A tag this object could only partly read is not saved over, unless
+    // its unread bytes can be carried over as they are (same version).
+    if (m_unreadable || (!m_unparsed.isEmpty() && m_majorVersion != 3))
+        return Result::failure(ErrorCode::BadData,
+                               path + QStringLiteral(": the ID3v2 tag could not be read whole (%1); saving would lose part of it")
+                                          .arg(m_readProblems.value(0)));
+
     TagInfo info;
     info.Header = QByteArray(10, '\0');
     {
@@ -164,6 +150,7 @@ Result TID3v2::SaveTag(const QString &path)
         frames += renderId3v2Frame({QByteArray("APIC"), 0, 0, pictureBody(m_picture, image, code)});
     for (const Id3v2Frame &f : m_otherFrames)
         frames += renderId3v2Frame(f);
+    frames += m_unparsed;
 
     const int64_t b = int64_t(frames.size()) + 10;
     const bool hasTag = info.Header.startsWith("ID3");
@@ -197,73 +184,37 @@ Result TID3v2::StripTag(const QString &path)
 
 Result TID3v2::writeInPlace(const QString &path, const QByteArray &tag)
 {
-    if (Result r = makeWritable(path); !r)
+    if (Result r = makeOwnerWritable(path); !r)
         return r;
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0)
-        return writeFailure(path, errno);
-    const bool ok = writeAllFd(fd, tag.constData(), tag.size()) && ::fsync(fd) == 0;
-    const int e = errno;
-    if (::close(fd) != 0 || !ok)
-        return writeFailure(path, ok ? errno : e);
-    return Result::success();
+    FileWriter file;
+    if (Result r = file.open(path); !r)
+        return r;
+    if (Result r = file.writeAt(tag, 0); !r)
+        return r;
+    if (Result r = file.sync(); !r)
+        return r;
+    return file.close();
 }
 
 // Writes the new tag (none for a strip) and the file's content after its
-// old tag into path + "~", then puts that copy in the file's place in one
-// rename. The original is never deleted first.
+// old tag into an exclusive copy beside the file, then puts that copy in the
+// file's place in one rename. The original is never deleted first.
 Result TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag)
 {
-    // Write beside the real file when path is a symbolic link, so the link stays a link.
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
-
     FileReader source;
-    QByteArray header;
-    if (Result r = source.open(target); !r)
+    if (Result r = source.open(path); !r)
         return r;
+    QByteArray header;
     if (!source.readExact(0, 10, header))
-        return Result::failure(ErrorCode::BadData, target + QStringLiteral(": file is shorter than 10 bytes"));
+        return Result::failure(ErrorCode::BadData, path + QStringLiteral(": file is shorter than 10 bytes"));
     const bool hasTag = header.startsWith("ID3");
     if (!tag && !hasTag)
-        return Result::failure(ErrorCode::Failed, target + QStringLiteral(": no ID3v2 tag"));
-    if (Result r = makeWritable(path); !r)
-        return r;
+        return Result::failure(ErrorCode::Failed, path + QStringLiteral(": no ID3v2 tag"));
     const int64_t from = hasTag ? id3v2WholeTagLength(header, source.size()) : 0;
-
-    const QString tmpPath = target + u'~';
-    const QByteArray tmpNative = QFile::encodeName(tmpPath);
-    const int fd = ::open(tmpNative.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return writeFailure(tmpPath, errno);
-    auto abandon = [&](Result why) {
-        ::close(fd);
-        ::unlink(tmpNative.constData());
-        return why;
-    };
-    // Keep the owner and group where the system lets us (the mode is kept on rename).
-    struct stat st;
-    if (::stat(QFile::encodeName(target).constData(), &st) == 0 && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
-        // Not permitted for another owner's file: the copy stays ours, as any editor's would.
-    }
-    if (tag && !writeAllFd(fd, tag->constData(), tag->size()))
-        return abandon(writeFailure(tmpPath, errno));
-    for (int64_t pos = from; pos < source.size();) {
-        const QByteArray chunk = source.readAt(pos, qMin(kCopyChunk, source.size() - pos));
-        if (chunk.isEmpty())
-            return abandon(Result::failure(ErrorCode::IoError, target + QStringLiteral(": read error")));
-        if (!writeAllFd(fd, chunk.constData(), chunk.size()))
-            return abandon(writeFailure(tmpPath, errno));
-        pos += chunk.size();
-    }
     source.close();
-    if (::close(fd) != 0) {
-        const int e = errno;
-        ::unlink(tmpNative.constData());
-        return writeFailure(tmpPath, e);
-    }
-    return replaceFileWith(tmpPath, target);
+    if (Result r = makeOwnerWritable(path); !r)
+        return r;
+    return rewriteThroughCopy(path, tag ? *tag : QByteArray(), from);
 }
 
 } // namespace vireo

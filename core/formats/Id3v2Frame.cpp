@@ -2,6 +2,8 @@
 
 #include "core/formats/Syncsafe.h"
 
+#include <zlib.h>
+
 namespace vireo {
 
 bool isValidFrameId(QByteArrayView id)
@@ -41,14 +43,44 @@ namespace {
 
 const uchar *at(QByteArrayView v, qsizetype pos) { return reinterpret_cast<const uchar *>(v.data()) + pos; }
 
-// Zlib data of an ID3v2 frame; qUncompress wants the expected size in
-// front and grows its buffer when the hint is wrong.
-bool inflateFrame(QByteArrayView zdata, uint32_t sizeHint, QByteArray &out)
+enum class Inflated { Ok, Broken, TooLarge };
+
+// Zlib data of an ID3v2 frame, inflated to at most `limit` bytes: the
+// buffer grows with the output, never ahead of it from a size field.
+Inflated inflateFrame(QByteArrayView zdata, int64_t limit, QByteArray &out)
 {
-    QByteArray in = bigEndian32Bytes(sizeHint);
-    in += zdata;
-    out = qUncompress(in);
-    return !out.isEmpty() || zdata.isEmpty();
+    out.clear();
+    if (zdata.isEmpty())
+        return Inflated::Ok;
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK)
+        return Inflated::Broken;
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(zdata.data()));
+    z.avail_in = uInt(zdata.size());
+    char chunk[64 * 1024];
+    int rc = Z_OK;
+    while (rc == Z_OK) {
+        z.next_out = reinterpret_cast<Bytef *>(chunk);
+        z.avail_out = sizeof chunk;
+        rc = inflate(&z, Z_NO_FLUSH);
+        const qsizetype produced = qsizetype(sizeof chunk - z.avail_out);
+        if (int64_t(out.size()) + produced > limit) {
+            inflateEnd(&z);
+            out.clear();
+            return Inflated::TooLarge;
+        }
+        out.append(chunk, produced);
+        if (rc == Z_BUF_ERROR && z.avail_in == 0)
+            break; // the data ends before the stream does
+        if (rc == Z_BUF_ERROR && produced > 0)
+            rc = Z_OK;
+    }
+    inflateEnd(&z);
+    if (rc != Z_STREAM_END || out.isEmpty()) {
+        out.clear();
+        return Inflated::Broken;
+    }
+    return Inflated::Ok;
 }
 
 // Where a version 4 frame of `size` bytes at `pos` would end must be the
@@ -77,9 +109,11 @@ qsizetype extendedHeaderLength(QByteArrayView frames, int version)
 } // namespace
 
 QList<Id3v2RawFrame> walkId3v2Frames(QByteArrayView frames, int version, bool extendedHeader,
-                                     bool tagUnsynchronised)
+                                     bool tagUnsynchronised, Id3v2WalkReport *report)
 {
     QList<Id3v2RawFrame> out;
+    Id3v2WalkReport unused;
+    Id3v2WalkReport &r = report ? *report : unused;
     const int headerLength = version == 2 ? 6 : 10;
     qsizetype pos = extendedHeader && version >= 3 ? extendedHeaderLength(frames, version) : 0;
     while (pos + headerLength <= frames.size()) {
@@ -102,6 +136,7 @@ QList<Id3v2RawFrame> walkId3v2Frames(QByteArrayView frames, int version, bool ex
             else
                 size = isSyncsafe(p) ? safe : plain;
         }
+        const qsizetype frameStart = pos;
         Id3v2RawFrame f;
         f.id = id.toByteArray();
         f.version = version;
@@ -166,21 +201,51 @@ QList<Id3v2RawFrame> walkId3v2Frames(QByteArrayView frames, int version, bool ex
             if (ok)
                 body = body.sliced(skip);
         }
-        if (!ok)
-            continue; // flag bytes missing: nothing usable in this frame
-
+        auto skip = [&](const char *why) {
+            ++r.skipped;
+            r.unparsed += frames.sliced(frameStart, pos - frameStart);
+            r.problems.append(QStringLiteral("%1 frame of %2 bytes skipped: %3")
+                                  .arg(QString::fromLatin1(f.id)).arg(size).arg(QLatin1String(why)));
+        };
+        if (!ok) {
+            skip("its flag bytes are missing");
+            continue;
+        }
+        if (body.size() > kMaxId3v2FrameData) {
+            skip("larger than 16 MiB");
+            continue;
+        }
         QByteArray data = body.toByteArray();
         if (version == 4 && ((f.formatFlags & 0x02) || tagUnsynchronised))
             data = removeUnsynchronisation(data);
         if (f.compressed && !f.encrypted) {
+            // At most the fixed limit, and at most what the frame says it holds.
+            const int64_t limit = f.decompressedSize > 0 ? qMin<int64_t>(f.decompressedSize, kMaxId3v2FrameData)
+                                                         : kMaxId3v2FrameData;
             QByteArray plain;
-            if (!inflateFrame(data, f.decompressedSize, plain))
-                continue; // broken compressed data cannot be read nor carried
-            data = plain;
+            const Inflated inflated = inflateFrame(data, limit, plain);
+            if (inflated != Inflated::Ok) {
+                skip(inflated == Inflated::TooLarge ? "it inflates beyond its stated size or 16 MiB"
+                                                    : "its compressed data is broken");
+                continue;
+            }
+            data = std::move(plain);
             f.compressed = false;
         }
-        f.data = data;
-        out.append(f);
+        f.data = std::move(data);
+        out.append(std::move(f));
+    }
+    // What follows the last frame is padding, unless something else is there.
+    r.end = pos;
+    for (qsizetype i = pos; i < frames.size(); ++i) {
+        if (frames[i] != '\0') {
+            qsizetype last = frames.size();
+            while (last > i && frames[last - 1] == '\0')
+                --last;
+            r.unparsed += frames.sliced(pos, last - pos);
+            r.problems.append(QStringLiteral("%1 bytes after the last readable frame are not padding").arg(last - pos));
+            break;
+        }
     }
     return out;
 }

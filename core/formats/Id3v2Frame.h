@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -44,12 +45,25 @@ struct Id3v2RawFrame {
     bool readable() const { return !encrypted; }
 };
 
+// The most bytes one frame's content may take when read (compressed frames
+// are inflated to at most this); larger frames are skipped.
+constexpr qsizetype kMaxId3v2FrameData = qsizetype(16) << 20;
+
+// What a walk over the frames could not read.
+struct Id3v2WalkReport {
+    int skipped = 0;      // frames skipped (flags cut short, too large, broken compression)
+    QByteArray unparsed;  // their bytes as stored, then any bytes after the last frame that are not padding
+    QStringList problems; // one line per skipped frame or unreadable rest
+    qsizetype end = 0;    // where the walk stopped
+};
+
 // Walks the frames of a tag. `frames` is the tag's bytes after the 10-byte
 // header and up to the tag's end (unsynchronisation of a 2.2/2.3 tag
 // already undone, extended header still in front when extendedHeader is
 // set). Never reads outside `frames`.
 QList<Id3v2RawFrame> walkId3v2Frames(QByteArrayView frames, int majorVersion,
-                                     bool extendedHeader, bool tagUnsynchronised);
+                                     bool extendedHeader, bool tagUnsynchronised,
+                                     Id3v2WalkReport *report = nullptr);
 
 // Renders a frame in ID3v2.3 form: header (plain big-endian size) and body.
 QByteArray renderId3v2Frame(const Id3v2Frame &frame);

@@ -68,13 +68,13 @@ QString decodeId3v2String(QByteArrayView bytes, uint8_t encoding, bool *littleEn
     }
 }
 
-QStringList decodeId3v2Strings(QByteArrayView bytes, uint8_t encoding)
+QStringList decodeId3v2Strings(QByteArrayView bytes, uint8_t encoding, qsizetype maxValues)
 {
     QStringList out;
     bool little = encoding != 2;
     qsizetype pos = 0;
     const int tl = id3v2TerminatorLength(encoding);
-    while (pos < bytes.size()) {
+    while (pos < bytes.size() && out.size() < maxValues) {
         qsizetype end = findId3v2Terminator(bytes, pos, encoding);
         if (end < 0)
             end = bytes.size();
@@ -112,7 +112,8 @@ QString decodeId3v2TextBody(QByteArrayView body, int majorVersion)
         qsizetype end = body.indexOf('\0');
         return trimControl(fromTagCodePage(end < 0 ? body : body.first(end)));
     }
-    QStringList values = decodeId3v2Strings(body.sliced(1), code);
+    // Older versions hold one value; a 2.4 frame's values are bounded.
+    QStringList values = decodeId3v2Strings(body.sliced(1), code, majorVersion < 4 ? 1 : kMaxId3v2Values);
     if (code != 3)
         for (QString &v : values)
             v = trimControl(v);

@@ -26,7 +26,10 @@ qsizetype findId3v2Terminator(QByteArrayView bytes, qsizetype from, uint8_t enco
 QString decodeId3v2String(QByteArrayView bytes, uint8_t encoding, bool *littleEndian = nullptr);
 // Splits bytes into terminated strings and decodes each; a final empty
 // string (from a trailing terminator) is not returned.
-QStringList decodeId3v2Strings(QByteArrayView bytes, uint8_t encoding);
+// At most this many values are taken from one frame (a frame full of
+// separators would otherwise cost one string per byte).
+constexpr qsizetype kMaxId3v2Values = 1000;
+QStringList decodeId3v2Strings(QByteArrayView bytes, uint8_t encoding, qsizetype maxValues = kMaxId3v2Values);
 
 // Removes leading and trailing characters of code 0 to 32.
 QString trimControl(QStringView text);

@@ -3,6 +3,7 @@
 #include "core/library/CacheText.h"
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileWriter.h"
 #include "core/library/LibraryFiles.h"
 
 #include <QtEndian>

@@ -1,18 +1,13 @@
 #include "core/library/EventLog.h"
 
 #include "core/platform/CodePage.h"
-#include "core/platform/FileAccess.h"
+#include "core/platform/AppendFile.h"
 #include "core/platform/Paths.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
 
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vireo {
 namespace {
@@ -21,8 +16,6 @@ const QString kAnsiName = QStringLiteral("vireo_log.log");
 const QString kUnicodeName = QStringLiteral("vireo_uni.log");
 
 QString backupName(const QString &logPath) { return changeFileExt(logPath, u".bak"); }
-
-bool writeAll(int fd, const QByteArray &bytes) { return writeAllFd(fd, bytes.constData(), bytes.size()); }
 
 QByteArray utf16le(QStringView text)
 {
@@ -97,10 +90,7 @@ QString EventLog::timeStamp()
 
 void EventLog::closeSink(Sink &sink)
 {
-    if (sink.fd >= 0)
-        ::close(sink.fd);
-    sink.fd = -1;
-    sink.path.clear();
+    sink.file.close();
 }
 
 // Opens (or keeps) the file for appending. A file that was removed or
@@ -108,25 +98,15 @@ void EventLog::closeSink(Sink &sink)
 // vanish into an unlinked file.
 bool EventLog::ensureOpen(Sink &sink, const QString &path, bool unicode)
 {
-    if (sink.fd >= 0) {
-        struct stat st;
-        if (sink.path == path && ::fstat(sink.fd, &st) == 0 && st.st_nlink > 0)
-            return true;
-        closeSink(sink);
-    }
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
+    if (sink.file.stillNamed(path))
+        return true;
+    closeSink(sink);
+    if (!sink.file.open(path))
         return false;
-    if (unicode) {
-        struct stat st;
-        if (::fstat(fd, &st) == 0 && st.st_size == 0 && !writeAll(fd, QByteArray("\xFF\xFE", 2))) {
-            ::close(fd);
-            return false;
-        }
+    if (unicode && sink.file.size() == 0 && !sink.file.append(QByteArray("\xFF\xFE", 2))) {
+        closeSink(sink);
+        return false;
     }
-    sink.fd = fd;
-    sink.path = path;
     return true;
 }
 
@@ -141,12 +121,12 @@ void EventLog::write(QStringView message)
     // in this process holds it, and a line is never split by another writer.
     if (ensureOpen(m_ansi, dir + kAnsiName, false)) {
         const QByteArray line = '[' + toSystemCodePage(timeStamp()) + ']' + toSystemCodePage(message) + "\r\n";
-        if (!writeAll(m_ansi.fd, line))
+        if (!m_ansi.file.append(line))
             closeSink(m_ansi);
     }
     if (ensureOpen(m_unicode, dir + kUnicodeName, true)) {
         const QString line = u'[' + timeStamp() + QStringLiteral("] ") + message.toString() + QStringLiteral("\r\n");
-        if (!writeAll(m_unicode.fd, utf16le(line)))
+        if (!m_unicode.file.append(utf16le(line)))
             closeSink(m_unicode);
     }
 }
@@ -159,12 +139,11 @@ void EventLog::rotate()
     const QString dir = folderLocked();
     for (const QString &name : {kAnsiName, kUnicodeName}) {
         const QString log = dir + name;
-        const QByteArray from = QFile::encodeName(log);
-        if (::access(from.constData(), F_OK) != 0)
+        if (!pathExists(log))
             continue;
         // rename replaces the old backup in one step: the log is copied and
         // deleted at once, and no moment exists without a backup.
-        std::rename(from.constData(), QFile::encodeName(backupName(log)).constData());
+        (void)renamePath(log, backupName(log));
     }
 }
 

@@ -2,6 +2,8 @@
 // The program's running diary: two log files in the program folder that get
 // the same lines, "vireo_log.log" in the system code page and "vireo_uni.log"
 // in UTF-16LE, with the previous run kept as ".bak" copies.
+#include "core/platform/AppendFile.h"
+
 #include <QMutex>
 #include <QString>
 #include <QStringView>
@@ -44,8 +46,7 @@ public:
 
 private:
     struct Sink {
-        int fd = -1;
-        QString path;
+        AppendFile file;
     };
     QString folderLocked() const;
     bool ensureOpen(Sink &sink, const QString &path, bool unicode);

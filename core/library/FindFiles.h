@@ -40,7 +40,8 @@ struct SearchResult {
 // are taken (a symbolic link counts as what it points to). A folder reached
 // again through a symbolic link is not entered twice, so link loops end.
 // Names that are not valid UTF-8 are skipped with a log line. Folders that
-// cannot be listed add nothing.
+// cannot be listed add nothing (with a log line naming the folder and the
+// cause); copies left behind by an interrupted save are removed.
 SearchResult FindFiles(const QString &folder, QStringView extension, SearchProgress *progress = nullptr);
 
 } // namespace vireo

@@ -130,8 +130,10 @@ TID3ListItem *TID3TagUseful::DropIfStale(const QString &path, int32_t fileDate)
 void TID3TagUseful::readTags(TID3ListItem &track)
 {
     FileReader file;
-    if (!file.open(track.FileName))
-        return; // neither tag can be read from a file that cannot be opened
+    if (const Result opened = file.open(track.FileName); !opened) {
+        WriteLog(opened.message()); // neither tag can be read from a file that cannot be opened
+        return;
+    }
     m_v1Reader.Reset();
     if (m_v1Reader.LoadTag(file) && m_v1Reader.Present()) {
         TID3v1Record r = TID3v1Record::FromTag(m_v1Reader);
@@ -144,6 +146,8 @@ void TID3TagUseful::readTags(TID3ListItem &track)
     TID3v2 v2;
     if (v2.LoadTag(file) && v2.Present())
         track.SetV2(TID3v2Record::FromTag(v2));
+    for (const QString &problem : v2.readProblems())
+        WriteLog(track.FileName + QStringLiteral(": ") + problem);
 }
 
 void TID3TagUseful::setCompilationIndex(TID3ListItem &track) const

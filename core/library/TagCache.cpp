@@ -5,6 +5,7 @@
 #include "core/library/LibraryFiles.h"
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 
 #include <cstring>
 #include <optional>
+#include <type_traits>
 
 namespace vireo::tagcache {
 namespace {
@@ -21,11 +23,17 @@ using cachetext::appendField;
 
 const QString kVersion = QString::fromLatin1(VersionField);
 
-std::optional<int> parseNumber(QByteArrayView text, int max)
+// Decimal digits, blanks around them allowed; nothing else. One parser for
+// the byte rows of the ID3v1 cache and the text rows of the ID3v2 cache.
+template <typename View> std::optional<int> parseNumber(View text, int max)
 {
-    // Decimal digits, blanks around them allowed; nothing else.
     qsizetype i = 0, n = text.size();
-    auto c = [&](qsizetype k) { return unsigned(static_cast<unsigned char>(text[k])); };
+    auto c = [&](qsizetype k) {
+        if constexpr (std::is_same_v<View, QStringView>)
+            return unsigned(text[k].unicode());
+        else
+            return unsigned(static_cast<unsigned char>(text[k]));
+    };
     while (i < n && c(i) == ' ')
         ++i;
     while (n > i && c(n - 1) == ' ')
@@ -44,25 +52,36 @@ std::optional<int> parseNumber(QByteArrayView text, int max)
     return int(v);
 }
 
-std::optional<int> number(QStringView f, int max)
+// A damaged row can be megabytes long: the log quotes its start only.
+constexpr qsizetype kQuotedRowLength = 300;
+QString quoteRow(QStringView row)
 {
-    qsizetype i = 0, n = f.size();
-    while (i < n && f[i] == u' ')
-        ++i;
-    while (n > i && f[n - 1] == u' ')
-        --n;
-    if (i == n)
-        return std::nullopt;
-    long v = 0;
-    for (; i < n; ++i) {
-        const char16_t d = f[i].unicode();
-        if (d < u'0' || d > u'9')
-            return std::nullopt;
-        v = v * 10 + long(d - u'0');
-        if (v > max)
-            return std::nullopt;
+    if (row.size() <= kQuotedRowLength)
+        return row.toString();
+    return row.first(kQuotedRowLength).toString() + QStringLiteral("…（全%1文字）").arg(row.size());
+}
+QString quoteRow(QByteArrayView row)
+{
+    if (row.size() <= kQuotedRowLength)
+        return fromTagCodePage(row);
+    return fromTagCodePage(row.first(kQuotedRowLength)) + QStringLiteral("…（全%1バイト）").arg(row.size());
+}
+
+// A path that is not clean UTF-16 (a lone surrogate, a replacement
+// character) names no file that a search could find.
+bool isCleanPath(QStringView path)
+{
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const char16_t c = path[i].unicode();
+        if (c == 0xFFFD || QChar::isLowSurrogate(c))
+            return false;
+        if (QChar::isHighSurrogate(c)) {
+            if (i + 1 >= path.size() || !QChar::isLowSurrogate(path[i + 1].unicode()))
+                return false;
+            ++i;
+        }
     }
-    return int(v);
+    return true;
 }
 
 QString joinedForLog(const QList<QByteArray> &fields)
@@ -110,7 +129,7 @@ void LoadV1Cache(TID3List &tracks, QByteArrayView bytes)
     while (rows.next(f, line)) {
         if (f.size() < 7) {
             WriteLog(QStringLiteral("ID3v1キャッシュ読み込みでエラー発生"));
-            WriteLog(QStringLiteral("エラー行：") + fromTagCodePage(line));
+            WriteLog(QStringLiteral("エラー行：") + quoteRow(line));
             WriteLog(QStringLiteral("エラー項目：") + QString::number(f.size()));
             continue;
         }
@@ -122,8 +141,10 @@ void LoadV1Cache(TID3List &tracks, QByteArrayView bytes)
                      + (!date ? QStringLiteral("日付") : QStringLiteral("数値")));
             QList<QByteArray> owned;
             for (QByteArrayView v : f)
-                owned.append(v.toByteArray());
-            WriteLog(joinedForLog(owned));
+                owned.append(v.first(qMin<qsizetype>(v.size(), kQuotedRowLength + 1)).toByteArray());
+            const QString joined = joinedForLog(owned);
+            WriteLog(line.size() <= kQuotedRowLength ? joined
+                     : joined.left(kQuotedRowLength) + QStringLiteral("…（全%1バイト）").arg(line.size()));
             continue;
         }
         TID3v1Record r;
@@ -170,21 +191,28 @@ void LoadV2Cache(TID3List &tracks, QByteArrayView bytes, const std::function<voi
     while (rows.next(f, line)) {
         if (f.size() < 15) {
             WriteLog(QStringLiteral("ID3v2キャッシュ読み込みでエラー発生"));
-            WriteLog(QStringLiteral("エラー行：") + line.toString());
+            WriteLog(QStringLiteral("エラー行：") + quoteRow(line));
             WriteLog(QStringLiteral("エラー項目：") + QString::number(f.size()));
             continue;
         }
         const std::optional<int32_t> date = cachetext::parseDosDate(f[1]);
-        const std::optional<int> trackNo = f[8].isEmpty() ? std::optional<int>(0) : number(f[8], 65535);
-        const std::optional<int> major = f[14].size() >= 7 ? number(f[14].mid(6, 1), 9) : std::nullopt;
-        const std::optional<int> enc = f.size() > 15 ? number(f[15], 65535) : std::optional<int>(0);
+        const std::optional<int> trackNo = f[8].isEmpty() ? std::optional<int>(0) : parseNumber(f[8], 65535);
+        const std::optional<int> major = f[14].size() >= 7 ? parseNumber(f[14].mid(6, 1), 9) : std::nullopt;
+        const std::optional<int> enc = f.size() > 15 ? parseNumber(f[15], 65535) : std::optional<int>(0);
         if (!date || !trackNo || !major || !enc) {
             WriteLog(QStringLiteral("ID3v2キャッシュの行を読めません：")
                      + (!date ? QStringLiteral("日付") : QStringLiteral("数値")));
             QStringList owned;
             for (QStringView v : f)
-                owned.append(v.toString());
-            WriteLog(cachetext::joinFields(owned));
+                owned.append(v.first(qMin<qsizetype>(v.size(), kQuotedRowLength + 1)).toString());
+            const QString joined = cachetext::joinFields(owned);
+            WriteLog(line.size() <= kQuotedRowLength ? joined
+                     : joined.left(kQuotedRowLength) + QStringLiteral("…（全%1文字）").arg(line.size()));
+            continue;
+        }
+        if (!isCleanPath(f[0])) {
+            WriteLog(QStringLiteral("ID3v2キャッシュの行のパスが文字として正しくないため読み飛ばします：")
+                     + quoteRow(f[0]));
             continue;
         }
         TID3v2Record r;

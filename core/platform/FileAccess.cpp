@@ -1,5 +1,7 @@
 #include "core/platform/FileAccess.h"
 
+#include "core/platform/FdTransfer.h"
+
 #include <QFile>
 
 #include <atomic>
@@ -164,52 +166,6 @@ bool FileReader::readExact(int64_t offset, int64_t length, QByteArray &out) cons
 }
 
 uint64_t FileReader::openCount() { return g_openCount.load(); }
-
-Result replaceFileWith(const QString &tmpPath, const QString &path)
-{
-    const QByteArray tmp = nativePath(tmpPath);
-    const QByteArray dst = nativePath(path);
-    auto fail = [&](const QString &what) {
-        const int e = errno;
-        ::unlink(tmp.constData());
-        return writeFailure(what, e);
-    };
-    const int fd = ::open(tmp.constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        return fail(tmpPath);
-    struct stat st;
-    if (::stat(dst.constData(), &st) == 0)
-        ::fchmod(fd, st.st_mode & 07777);
-    if (::fsync(fd) != 0) {
-        ::close(fd);
-        return fail(tmpPath);
-    }
-    ::close(fd);
-    if (::rename(tmp.constData(), dst.constData()) != 0)
-        return fail(path);
-    return Result::success();
-}
-
-Result writeFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    const QString tmpPath = path + QStringLiteral(".tmp~");
-    const QByteArray tmp = nativePath(tmpPath);
-    const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return writeFailure(tmpPath, errno);
-    if (!writeAllFd(fd, bytes.constData(), bytes.size())) {
-        const int e = errno;
-        ::close(fd);
-        ::unlink(tmp.constData());
-        return writeFailure(path, e);
-    }
-    if (::close(fd) != 0) {
-        const int e = errno;
-        ::unlink(tmp.constData());
-        return writeFailure(path, e);
-    }
-    return replaceFileWith(tmpPath, path);
-}
 
 bool readWholeFile(const QString &path, QByteArray &out)
 {

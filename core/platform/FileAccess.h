@@ -59,21 +59,6 @@ Result errnoFailure(const QString &path, int err);
 // read-only file system are both ReadOnly.
 Result writeFailure(const QString &path, int err);
 
-// Writes bytes to path through a temporary file beside it, fsyncs it and
-// renames it over the old file, keeping the old file's permission bits. On
-// any failure the old file is untouched and the temporary file is removed.
-Result writeFileAtomically(const QString &path, const QByteArray &bytes);
-// The same for a caller that writes the temporary file itself: tmpPath is
-// fsynced and renamed over path. On failure tmpPath is removed.
-Result replaceFileWith(const QString &tmpPath, const QString &path);
-
-// Loops over short transfers and EINTR on an open descriptor. False on
-// failure with errno set (ENOSPC when the device takes no more bytes).
-bool writeAllFd(int fd, const char *data, int64_t length);
-bool pwriteAllFd(int fd, const char *data, int64_t length, int64_t offset);
-// Reads exactly length bytes at offset; false when fewer are there.
-bool preadAllFd(int fd, char *data, int64_t length, int64_t offset);
-
 // Reads a whole (small) file; false when it cannot be opened or read.
 bool readWholeFile(const QString &path, QByteArray &out);
 

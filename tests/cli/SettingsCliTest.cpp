@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace vireo::test;
 
@@ -114,8 +117,19 @@ TEST_F(SettingsCli, BadInputIsRefusedAndWritesNothing)
 TEST_F(SettingsCli, AnUnwritableFileFailsWithTheStoresMessage)
 {
     writeFile(ini(), "[MainForm]\nWidth=800\n");
-    ASSERT_TRUE(QDir().mkpath(ini() + QStringLiteral(".tmp~")));
-    const RunResult r = cli({QStringLiteral("set"), QStringLiteral("MainForm_Width"), QStringLiteral("900")});
+    // A folder the program may read but not write (root writes anywhere, so
+    // the command then runs as a user who owns nothing here).
+    const QString folder = QFileInfo(ini()).path();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(ini(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    const QStringList args{QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("MainForm_Width"),
+                           QStringLiteral("900")};
+    const RunResult r = ::geteuid() == 0
+        ? run(QStringLiteral("/usr/bin/setpriv"),
+              QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                          QStringLiteral(VIREO_CLI)} + args, env())
+        : runCli(args, env());
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("に書き込めません")));
     EXPECT_EQ(readFile(ini()), QByteArray("[MainForm]\nWidth=800\n"));

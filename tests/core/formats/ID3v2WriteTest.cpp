@@ -1,8 +1,10 @@
 // Writing ID3v2.3 tags: exact frame bytes, the 4096-byte padding rule,
 // in place versus through a copy, carried-over frames and failures.
 #include "core/formats/ID3v2.h"
+#include "core/platform/FileWriter.h"
 #include "tests/core/formats/ID3v2TestUtil.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -240,21 +242,41 @@ TEST(Id3v2Write, SymbolicLinkStaysALink)
     EXPECT_EQ(back.Title(), u"x"_qs);
 }
 
-TEST(Id3v2Write, FailureLeavesTheOriginalUntouched)
+TEST(Id3v2Write, UserFilesBesideTheTrackAreNeverTheCopy)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"a.mp3"_qs);
-    const QByteArray original = id3Tag(3, frame23("TIT2", text0("old"))) + kAudio;
-    writeFile(path, original);
-    // The copy cannot be created where a folder of that name is.
-    ASSERT_TRUE(QDir().mkdir(path + u'~'));
+    writeFile(path, id3Tag(3, frame23("TIT2", text0("old"))) + kAudio);
+    // Names an editor or a user might have given their own files.
+    writeFile(path + u'~', "mine");
+    writeFile(dir.filePath(u".a.mp3.tmp~"_qs), "mine too");
     TID3v2 t;
     ASSERT_TRUE(t.LoadTag(path));
-    t.setTitle(u"new"_qs);
-    const Result r = t.SaveTag(path);
-    EXPECT_FALSE(r.ok());
-    EXPECT_TRUE(r.message().contains(path)) << qPrintable(r.message());
-    EXPECT_EQ(readFile(path), original);
+    t.setTitle(QString(3000, u'n')); // too long for the old tag: written through a copy
+    ASSERT_TRUE(t.SaveTag(path));
+    EXPECT_EQ(readFile(path + u'~'), QByteArray("mine"));
+    EXPECT_EQ(readFile(dir.filePath(u".a.mp3.tmp~"_qs)), QByteArray("mine too"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+TEST(Id3v2Write, CopyLeftByAKilledSaveIsRemovedAtTheNextSave)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"a.mp3"_qs);
+    writeFile(path, id3Tag(3, frame23("TIT2", text0("old"))) + kAudio);
+    const QString left = dir.filePath(u".a.mp3.vireo-save-Ab12Cd"_qs);
+    const QString other = dir.filePath(u".b.mp3.vireo-save-Ab12Cd"_qs);
+    writeFile(left, "half a copy");
+    writeFile(other, "another file's copy");
+    EXPECT_TRUE(isRewriteCopyName(u".a.mp3.vireo-save-Ab12Cd"));
+    EXPECT_FALSE(isRewriteCopyName(u"a.mp3.vireo-save-Ab12Cd"));
+    EXPECT_FALSE(isRewriteCopyName(u".a.mp3.vireo-save-Ab12Cde"));
+    TID3v2 t;
+    ASSERT_TRUE(t.LoadTag(path));
+    t.setTitle(QString(3000, u'n'));
+    ASSERT_TRUE(t.SaveTag(path));
+    EXPECT_FALSE(QFile::exists(left));
+    EXPECT_TRUE(QFile::exists(other)); // only this file's copies are its business
 }
 
 TEST(Id3v2Write, UnreadablePictureStopsTheSave)

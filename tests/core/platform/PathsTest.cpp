@@ -1,4 +1,5 @@
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileWriter.h"
 #include "core/platform/Paths.h"
 #include "tests/support/TestSupport.h"
 

@@ -6,6 +6,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 using namespace vireo;
 using vireo::test::SettingsFixture;
 
@@ -204,9 +209,19 @@ TEST_F(SettingsFixture, AFailedKeyIsReportedOnceAndTheSaveGoesOn)
 TEST_F(SettingsFixture, ASaveThatCannotWriteAtAllEndsAndLeavesTheFileAlone)
 {
     writeIni("[MP3Param]\nSkin=Mine\n");
-    // A folder where the temporary file must go: every replacement fails.
-    ASSERT_TRUE(QDir().mkpath(ini() + QStringLiteral(".tmp~")));
+    // An immutable file cannot be replaced, not even by root: every replacement fails.
+    const int fd = ::open(QFile::encodeName(ini()).constData(), O_RDONLY | O_CLOEXEC);
+    int flags = 0;
+    if (fd < 0 || ::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0
+        || (flags |= FS_IMMUTABLE_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flags)) != 0) {
+        if (fd >= 0)
+            ::close(fd);
+        GTEST_SKIP() << "the file system cannot make a file immutable here";
+    }
     const Result r = saveSettings(*store, changedState());
+    flags &= ~FS_IMMUTABLE_FL;
+    ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    ::close(fd);
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.message(), ini() + QStringLiteral(" に書き込めません"));
     EXPECT_EQ(iniBytes(), QByteArray("[MP3Param]\nSkin=Mine\n"));
