@@ -18,7 +18,9 @@ QString SaveOutcome::failureList() const
 
 QString failureMessage(const FileFailure &f)
 {
-    return texts::writeFailed().arg(f.path, reasonText(f.result));
+    // The reason in words, then the system's own text (it may name another
+    // file, such as a picture that could not be read).
+    return texts::writeFailed().arg(f.path, reasonText(f.result) + QLatin1Char('\n') + f.result.message());
 }
 
 SaveOutcome runSave(TID3TagUseful &store, UndoJournal *journal, const QString &description,

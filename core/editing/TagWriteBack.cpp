@@ -47,40 +47,48 @@ QString reasonText(const Result &r)
     case ErrorCode::ReadOnly:
     case ErrorCode::NoPermission: return QStringLiteral("書き込みが禁止されています（読み取り専用）");
     case ErrorCode::DiskFull: return QStringLiteral("ディスクの空き容量が足りません");
-    case ErrorCode::BadData: return QStringLiteral("画像ファイルを読み込めません");
+    case ErrorCode::BadData: return QStringLiteral("ファイルの内容を読み取れません");
+    case ErrorCode::TooLarge: return QStringLiteral("タグが大きすぎます");
     default: return QStringLiteral("書き込みに失敗しました");
     }
 }
 
+namespace {
+
+// The writers name the file and the cause; a cause they could not tell apart
+// is looked for in the file and its folder.
+Result checked(const TID3ListItem &track, Result r)
+{
+    if (r.ok() || r.code() != ErrorCode::Failed)
+        return r;
+    return explainWriteFailure(track.FileName, r.message());
+}
+
+} // namespace
+
 Result writeV1(TID3ListItem &track, TID3v1 &tag)
 {
-    if (track.WriteV1ToFile(tag))
-        return Result::success();
-    return explainWriteFailure(track.FileName, QString());
+    return checked(track, track.WriteV1ToFile(tag));
 }
 
 Result writeV2(TID3ListItem &track)
 {
     TID3v2 tag;
-    if (track.WriteV2ToFile(tag))
-        return Result::success();
-    if (tag.lastWriteError() == TagWriteError::PictureUnreadable)
-        return Result::failure(ErrorCode::BadData, tag.lastErrorText());
-    return explainWriteFailure(track.FileName, tag.lastErrorText());
+    return checked(track, track.WriteV2ToFile(tag));
 }
 
 Result removeV1(TID3ListItem &track, TID3v1 &tag)
 {
-    if (!track.HasV1 || track.RemoveV1FromFile(tag))
+    if (!track.HasV1)
         return Result::success();
-    return explainWriteFailure(track.FileName, QString());
+    return checked(track, track.RemoveV1FromFile(tag));
 }
 
 Result removeV2(TID3ListItem &track)
 {
-    if (!track.HasV2 || track.RemoveV2FromFile())
+    if (!track.HasV2)
         return Result::success();
-    return explainWriteFailure(track.FileName, QString());
+    return checked(track, track.RemoveV2FromFile());
 }
 
 TID3ListItem *reloadFromFile(TID3TagUseful &store, TID3ListItem *track)
