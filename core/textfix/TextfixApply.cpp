@@ -147,8 +147,8 @@ FileOutcome applyToFile(const QString &file, const QList<Suspect> &items, TID3Ta
     if (writeV2) {
         record.V2.TextEncoding = 1; // UTF-16 with byte-order mark: every program reads it
         TID3v2 writer;
-        if (!record.WriteV2ToFile(writer)) {
-            const QString why = writer.lastErrorText();
+        if (const Result written = record.WriteV2ToFile(writer); !written) {
+            const QString why = written.message();
             out.error = QStringLiteral("cannot write the ID3v2 tag of %1%2")
                             .arg(file, why.isEmpty() ? QString() : QStringLiteral(": ") + why);
             out.fieldsWritten = 0;
