@@ -11,6 +11,7 @@
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppServices.h"
 #include "gui/app/LayoutController.h"
+#include "gui/editing/EditingCommands.h"
 #include "gui/fileops/CsvExportCommand.h"
 #include "gui/library/ScanController.h"
 #include "gui/shell/MainMediator.h"
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 
 namespace vireo::gui {
@@ -71,6 +73,8 @@ void TVireoMainForm::createControllers()
     m_layout->placeRegions(m_trees->widgets().Panel_ArticetList, m_trackList->widgets().area);
     m_scans = new ScanController(app, app.views(), app.session(), *m_mediator, this, this);
     m_csv = new CsvExportCommand(app, this, this);
+    m_editing = new editing::EditingCommands(app, this);
+    m_editing->attachTrackArea(m_trackList->widgets(), app.views());
     m_about = new TAboutBox(this);
 }
 
@@ -90,6 +94,18 @@ void TVireoMainForm::connectCommands()
     connect(a.showCounts, &QAction::toggled, m_trees, &TreesController::setShowCounts);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     connect(a.about, &QAction::triggered, m_about, &QDialog::exec);
+    // "直前の保存を取り消す" in the first menu, Ctrl+Z anywhere in the window.
+    QAction *undo = m_editing->makeUndoAction(this);
+    if (!menuBar()->actions().isEmpty() && menuBar()->actions().first()->menu())
+        menuBar()->actions().first()->menu()->insertAction(a.exit, undo);
+    // After every save the trees are rebuilt and the artist (the current one
+    // when none is named) and album selected again.
+    connect(m_editing, &editing::EditingCommands::libraryChanged, this,
+            [this](bool, const QString &artist, const QString &album) {
+                const QString current = app.views().browse().currentArtist();
+                m_trees->rebuildTrees();
+                m_trees->selectArtistAlbum(artist.isEmpty() ? current : artist, album);
+            });
 }
 
 MenuWidgets &TVireoMainForm::menus() { return m_layout->menus(); }

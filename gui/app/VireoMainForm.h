@@ -14,6 +14,10 @@ struct MainWindowSettings;
 
 namespace vireo::gui {
 
+namespace editing {
+class EditingCommands;
+}
+
 class AppServices;
 class CsvExportCommand;
 class LayoutController;
@@ -83,6 +87,7 @@ private:
     SearchController *m_search = nullptr;
     ScanController *m_scans = nullptr;
     CsvExportCommand *m_csv = nullptr;
+    editing::EditingCommands *m_editing = nullptr;
     TAboutBox *m_about = nullptr;
     bool m_shutDown = false;
     bool m_quietClose = false;
