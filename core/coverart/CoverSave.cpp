@@ -1,6 +1,7 @@
 #include "core/coverart/CoverSave.h"
 
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileWriter.h"
 
 #include <QFileInfo>
 

@@ -3,6 +3,7 @@
 #include "core/fileops/FileOpsTexts.h"
 #include "core/library/EventLog.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileWriter.h"
 #include "core/platform/Paths.h"
 
 #include <QFileInfo>

@@ -10,6 +10,7 @@
 #include "gui/app/AppServices.h"
 #include "gui/app/LayoutController.h"
 #include "gui/coverart/CoverSearchCommand.h"
+#include "gui/editing/EditingCommands.h"
 #include "gui/fileops/CsvExportCommand.h"
 #include "gui/help/HelpCommands.h"
 #include "gui/library/ScanController.h"
@@ -36,6 +37,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTableView>
 #include <QProgressBar>
@@ -84,6 +86,8 @@ void TVireoMainForm::createControllers()
     m_layout->placeRegions(m_trees->widgets().Panel_ArticetList, m_trackList->widgets().area);
     m_scans = new ScanController(app, app.views(), app.session(), *m_mediator, this, this);
     m_csv = new CsvExportCommand(app, this, this);
+    m_editing = new editing::EditingCommands(app, this);
+    m_editing->attachTrackArea(m_trackList->widgets(), app.views());
     m_about = new TAboutBox(this);
     // The settings store exists from start-up on, like the library store.
     m_options = new OptionsController(app, [this]() -> TRegManager * { return app.store() ? &app.settings() : nullptr; },
@@ -131,6 +135,18 @@ void TVireoMainForm::connectCommands()
         search->setEnabled(true);
         connect(search, &QAction::triggered, this, &TVireoMainForm::searchCoverArt);
     }
+    // "直前の保存を取り消す" in the first menu, Ctrl+Z anywhere in the window.
+    QAction *undo = m_editing->makeUndoAction(this);
+    if (!menuBar()->actions().isEmpty() && menuBar()->actions().first()->menu())
+        menuBar()->actions().first()->menu()->insertAction(a.exit, undo);
+    // After every save the trees are rebuilt and the artist (the current one
+    // when none is named) and album selected again.
+    connect(m_editing, &editing::EditingCommands::libraryChanged, this,
+            [this](bool, const QString &artist, const QString &album) {
+                const QString current = app.views().browse().currentArtist();
+                m_trees->rebuildTrees();
+                m_trees->selectArtistAlbum(artist.isEmpty() ? current : artist, album);
+            });
 }
 
 void TVireoMainForm::searchCoverArt()

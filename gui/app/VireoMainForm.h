@@ -17,6 +17,9 @@ namespace vireo::gui {
 
 class PlaybackController;
 class PlayListPage;
+namespace editing {
+class EditingCommands;
+}
 
 class AppServices;
 class CoverSearchCommand;
@@ -109,6 +112,7 @@ private:
     SearchController *m_search = nullptr;
     ScanController *m_scans = nullptr;
     CsvExportCommand *m_csv = nullptr;
+    editing::EditingCommands *m_editing = nullptr;
     TAboutBox *m_about = nullptr;
     std::unique_ptr<AppLifecycle> m_lifecycle;
     bool m_quietClose = false;

@@ -1,0 +1,147 @@
+// The undo journal: a single, a bulk and a rename save taken back byte for
+// byte (tags that grew past their padding included), files changed since
+// left alone and named, and the journal's limits.
+#include "tests/core/editing/EditingTestUtil.h"
+
+#include "core/editing/BulkEditModel.h"
+#include "core/editing/Rename.h"
+#include "core/editing/TagEditorModel.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace vireo;
+using namespace vireo::editing;
+using namespace vireo::test;
+
+namespace {
+
+class Undo : public EditingFixture {
+protected:
+    QStringList paths;
+    QList<QByteArray> before;
+    void SetUp() override
+    {
+        EditingFixture::SetUp();
+        V1Fields a{"One", "Alpha", "Red", "1999", "", 1, 17};
+        paths = {song(QStringLiteral("1.mp3"), {{"TIT2", QStringLiteral("One")}, {"TPE1", QStringLiteral("Alpha")}}, &a),
+                 song(QStringLiteral("2.mp3"), {{"TIT2", QStringLiteral("Two")}, {"TPE1", QStringLiteral("Alpha")}}),
+                 song(QStringLiteral("3.mp3"), {}, &a), song(QStringLiteral("4.mp3"), {})};
+        for (const QString &p : paths) {
+            before.append(readFile(p));
+            track(p);
+        }
+    }
+    void expectRestored(const UndoOutcome &out, int files)
+    {
+        EXPECT_TRUE(out.hadEntry);
+        EXPECT_EQ(out.restored.size(), files);
+        EXPECT_TRUE(out.changedSince.isEmpty());
+        EXPECT_TRUE(out.failed.isEmpty()) << out.failed.join(u'\n').toStdString();
+        for (int i = 0; i < paths.size(); ++i)
+            EXPECT_EQ(readFile(paths[i]), before[i]) << paths[i].toStdString();
+    }
+};
+
+TEST_F(Undo, SingleSaveIsTakenBackByteForByte)
+{
+    TagEditorModel m(*store, journal.get());
+    m.open(store->FindTrack(paths[0]));
+    m.v1.title = QStringLiteral("Changed");
+    m.v2.title = QString(3000, QLatin1Char('x')); // past the padding: the tag is rewritten through a copy
+    ASSERT_TRUE(m.save().ok());
+    ASSERT_NE(readFile(paths[0]), before[0]);
+    ASSERT_EQ(journal->list().size(), 1);
+    expectRestored(undoLastSave(*store, *journal), 1);
+    EXPECT_EQ(store->FindTrack(paths[0])->V1.Title.text(), u"One"); // the library follows
+    EXPECT_TRUE(journal->list().isEmpty());
+    EXPECT_FALSE(undoLastSave(*store, *journal).hadEntry);
+}
+
+TEST_F(Undo, BulkSaveOverFilesWithAndWithoutTagsIsTakenBack)
+{
+    BulkEditModel m(*store, journal.get());
+    for (const QString &p : paths)
+        m.addTrack(store->FindTrack(p));
+    m.prepareShow();
+    m.v1Enabled = true;
+    m.setV2Enabled(true);
+    m.artist.text = QStringLiteral("Everyone");
+    ASSERT_TRUE(m.save().ok());
+    expectRestored(undoLastSave(*store, *journal), 4);
+}
+
+TEST_F(Undo, RenameIsTakenBackAndAFileChangedSinceIsLeftAlone)
+{
+    ASSERT_TRUE(renameArtist(*store, journal.get(), artistTracks(*store, QStringLiteral("Alpha")),
+                             QStringLiteral("Omega")).ok());
+    // Another program changes file 2 after the save.
+    QByteArray other = readFile(paths[1]);
+    other[other.size() - 200] = 'Z';
+    writeFile(paths[1], other);
+    const UndoOutcome out = undoLastSave(*store, *journal);
+    EXPECT_EQ(out.changedSince, QStringList{paths[1]});
+    EXPECT_EQ(readFile(paths[0]), before[0]);
+    EXPECT_EQ(readFile(paths[2]), before[2]);
+    EXPECT_EQ(readFile(paths[1]), other);
+}
+
+TEST_F(Undo, TwoSavesAreTakenBackNewestFirst)
+{
+    ASSERT_TRUE(renameArtist(*store, journal.get(), {store->FindTrack(paths[0])}, QStringLiteral("B")).ok());
+    const QByteArray middle = readFile(paths[0]);
+    ASSERT_TRUE(renameArtist(*store, journal.get(), {store->FindTrack(paths[0])}, QStringLiteral("C")).ok());
+    const QList<UndoEntryInfo> list = journal->list();
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_TRUE(list[0].description.endsWith(u'C'));
+    ASSERT_EQ(undoLastSave(*store, *journal).restored.size(), 1);
+    EXPECT_EQ(readFile(paths[0]), middle);
+    ASSERT_EQ(undoLastSave(*store, *journal).restored.size(), 1);
+    EXPECT_EQ(readFile(paths[0]), before[0]);
+}
+
+TEST_F(Undo, JournalKeepsItsLimits)
+{
+    journal->setLimits(3, 1 << 20);
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(renameArtist(*store, journal.get(), {store->FindTrack(paths[0])}, QString::number(i)).ok());
+    const QList<UndoEntryInfo> list = journal->list();
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_TRUE(list[0].description.endsWith(u'4'));
+    EXPECT_TRUE(list[2].description.endsWith(u'2'));
+
+    // A save larger than the whole journal is done, but is not undoable.
+    journal->setLimits(3, 100);
+    const SaveOutcome big = renameArtist(*store, journal.get(), {store->FindTrack(paths[0])}, QStringLiteral("Big"));
+    EXPECT_TRUE(big.ok());
+    EXPECT_EQ(big.journal.code(), ErrorCode::TooLarge);
+    EXPECT_EQ(store->FindTrack(paths[0])->V2.Artist, u"Big");
+    // Older entries are dropped until the journal fits again.
+    EXPECT_LE(journal->list().size(), 1);
+}
+
+TEST_F(Undo, SaveThatChangesNothingLeavesNoEntry)
+{
+    ASSERT_TRUE(renameArtist(*store, journal.get(), {store->FindTrack(paths[0])}, QStringLiteral("Alpha")).ok());
+    const qsizetype entries = journal->list().size(); // the first may have rewritten the tag in our own layout
+    ASSERT_TRUE(renameArtist(*store, journal.get(), {store->FindTrack(paths[0])}, QStringLiteral("Alpha")).ok());
+    EXPECT_EQ(journal->list().size(), entries); // the second changed no byte
+}
+
+TEST(UndoRegions, TagRegionsOfAFile)
+{
+    TempProgramFolder home;
+    const QString path = home.file(QStringLiteral("x.mp3"));
+    const QByteArray tag = id3v23Tag({{"TIT2", QStringLiteral("t")}});
+    writeFile(path, tag + silentMpegFrames(2) + id3v1Block({}));
+    const TagRegions r = readTagRegions(path);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.headLength, tag.size());
+    EXPECT_EQ(r.tailLength, 128);
+    writeFile(path, silentMpegFrames(2));
+    EXPECT_EQ(readTagRegions(path).headLength, 0);
+    EXPECT_EQ(readTagRegions(path).tailLength, 0);
+    EXPECT_FALSE(readTagRegions(home.file(QStringLiteral("none.mp3"))).ok);
+}
+
+} // namespace
