@@ -2,6 +2,7 @@
 
 #include "core/formats/Syncsafe.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileWriter.h"
 #include "core/platform/Paths.h"
 
 #include <QCryptographicHash>

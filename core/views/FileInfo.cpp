@@ -91,9 +91,9 @@ FileInfoReport ReadFileInfo(const QString &path)
     TMPEGaudio audio;
     // The picture belongs to the file whether or not a stream is found in it.
     audio.KeepTags = true;
-    if (!audio.Analyse(path)) {
+    if (const Result analysed = audio.Analyse(path); !analysed) {
         r.status = FileInfoReport::Unreadable;
-        r.Error = audio.ErrorText();
+        r.Error = analysed.message();
         return r;
     }
     const TagPicInfo &pic = audio.ID3v2.Picture();
