@@ -45,12 +45,12 @@ private slots:
         QTest::newRow("cover list") << QStringLiteral("カバーアートリスト") << false << QString();
         QTest::newRow("options page 0") << QStringLiteral("デフォルトフォルダ設定") << false << QString();
         QTest::newRow("about") << QStringLiteral("バージョン情報(&A)...") << true << QString();
-        QTest::newRow("ctx play") << QStringLiteral("プレイリストへ追加") << false << QStringLiteral("Ctrl+L");
-        QTest::newRow("ctx all play") << QStringLiteral("全曲Play") << false << QStringLiteral("Ctrl+Alt+A");
+        QTest::newRow("ctx play") << QStringLiteral("プレイリストへ追加") << true << QStringLiteral("Ctrl+L");
+        QTest::newRow("ctx all play") << QStringLiteral("全曲Play") << true << QStringLiteral("Ctrl+Alt+A");
         QTest::newRow("ctx ordered copy") << QStringLiteral("選択順にコピー") << false << QStringLiteral("Ctrl+Alt+C");
         QTest::newRow("ctx delete cache") << QStringLiteral("キャッシュから削除") << true << QString();
         QTest::newRow("id3v2 toggle") << QStringLiteral("ID3v2表示") << true << QString();
-        QTest::newRow("shuffle") << QStringLiteral("シャッフル") << false << QString();
+        QTest::newRow("shuffle") << QStringLiteral("シャッフル") << true << QString();
         QTest::newRow("make playlist") << QStringLiteral("Make Playlist") << false << QString();
     }
     void menuCommands()
