@@ -2,6 +2,7 @@
 
 #include "core/library/EventLog.h"
 #include "core/platform/CodePage.h"
+#include "core/platform/InstanceLock.h"
 #include "core/platform/Paths.h"
 #include "core/settings/ProfileFile.h"
 #include "core/settings/SettingValues.h"
@@ -57,6 +58,13 @@ QString LibrarySession::musicFolder() const
 
 bool LibrarySession::finish()
 {
+    // A running window (or another command) owns the caches until it ends:
+    // writing them now would be overwritten at its close, or overwrite its.
+    vireo::ResultOf<vireo::InstanceLock> lock = vireo::InstanceLock::acquire(vireo::programFolder());
+    if (!lock) {
+        cliError(lock.message() + QStringLiteral(" (the caches are left as they are)"));
+        return false;
+    }
     if (vireo::Result r = m_store->SaveCaches(); !r) {
         cliError(r.message());
         return false;

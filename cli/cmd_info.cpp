@@ -84,14 +84,15 @@ struct FileReport {
     TMPEGaudio audio;
 };
 
-QString fileError(const QString &path, const QString &analyserError)
+// The cause of a failed analysis without the path the message starts with
+// (the report names the file on its own).
+QString fileError(const QString &path, const Result &analysed)
 {
-    const FileStat st = statFile(path);
-    if (!st.exists)
-        return QStringLiteral("no such file");
-    if (st.isDir)
-        return QStringLiteral("is a directory");
-    return analyserError.isEmpty() ? QStringLiteral("cannot read the file") : analyserError;
+    const QString prefix = path + QStringLiteral(": ");
+    const QString &message = analysed.message();
+    if (message.startsWith(prefix) && message.size() > prefix.size())
+        return message.mid(prefix.size());
+    return message.isEmpty() ? QStringLiteral("cannot read the file") : message;
 }
 
 void writeJson(std::string &out, const FileReport &r)
@@ -267,13 +268,13 @@ int cmdInfo(const QStringList &args)
     for (const QString &path : files) {
         report.path = path;
         report.error.clear();
-        if (!report.audio.Analyse(path)) {
+        if (const Result analysed = report.audio.Analyse(path); !analysed) {
             // A file too short for an ID3v1 tag still has its other tag reported.
-            if (report.audio.ErrorText().startsWith(QLatin1String("file is shorter"))) {
+            if (analysed.code() == ErrorCode::BadData) {
                 report.audio.Reset();
                 (void)report.audio.ID3v2.LoadTag(path);
             } else {
-                report.error = fileError(path, report.audio.ErrorText());
+                report.error = fileError(path, analysed);
                 ++failures;
             }
         }

@@ -2,6 +2,7 @@
 // ("最新のファイルを確認") and the cache rebuild ("キャッシュ再構築").
 #include "cli/LibrarySession.h"
 #include "cli/commands.h"
+#include "cli/ProgressLine.h"
 
 #include "core/library/LibraryScan.h"
 
@@ -13,47 +14,45 @@
 #include <optional>
 #include <thread>
 #include <cstdio>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace {
 
 volatile std::sig_atomic_t g_interrupted = 0;
 void onInterrupt(int) { g_interrupted = 1; }
 
-// The progress line on stderr: updated in place on a terminal, at most ten
-// times a second; nothing at all when stderr is not a terminal. Ctrl-C
-// cancels the search (reading the tags that were found cannot be cancelled).
+// The progress line of the scan: counts and the elapsed time on a terminal,
+// nothing when stderr is not a terminal. Ctrl-C cancels the search (reading
+// the tags that were found cannot be cancelled).
 class TerminalProgress : public vireo::ScanHost {
 public:
-    TerminalProgress() : m_tty(::isatty(STDERR_FILENO) == 1)
+    TerminalProgress()
     {
         struct sigaction sa = {};
         sa.sa_handler = onInterrupt;
         sigemptyset(&sa.sa_mask);
         ::sigaction(SIGINT, &sa, &m_oldInt);
-        m_clock.start();
     }
-    ~TerminalProgress() override
-    {
-        restoreInterrupt();
-        clear();
-    }
+    ~TerminalProgress() override { restoreInterrupt(); }
 
     bool cancelRequested() override { return g_interrupted != 0; }
-    void showFolder(const QString &folder) override { update(QStringLiteral("検索中 %1  %2").arg(m_found).arg(folder)); }
+    void showFolder(const QString &folder) override { m_line.update(QStringLiteral("検索中"), m_found, -1, folder); }
     void showFile(const QString &path) override
     {
         ++m_found;
-        update(QStringLiteral("検索中 %1  %2").arg(m_found).arg(path));
+        m_line.update(QStringLiteral("検索中"), m_found, -1, path);
     }
     void readingTags(qsizetype) override { restoreInterrupt(); }
     void readingFile(const QString &path, qsizetype index, qsizetype total) override
     {
-        update(QStringLiteral("読み込み中 %1/%2  %3").arg(index + 1).arg(total).arg(path));
+        m_line.update(QStringLiteral("読み込み中"), index + 1, total, path);
     }
-    void searchFinished() override { clear(); }
-    void showMessage(const QString &text) override { cliError(text); }
+    void searchFinished() override { m_line.clear(); }
+    void showMessage(const QString &text) override
+    {
+        m_line.clear();
+        cliError(text);
+    }
+    void finished() { m_line.clear(); }
 
 private:
     void restoreInterrupt()
@@ -64,54 +63,9 @@ private:
         }
     }
 
-    static int columns()
-    {
-        struct winsize ws = {};
-        if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &ws) == 0 && ws.ws_col > 10)
-            return ws.ws_col;
-        return 80;
-    }
-
-    // Keeps the end of a long text so that it fits one terminal line (wide
-    // East Asian characters take two cells).
-    static QString fit(const QString &text, int cells)
-    {
-        int used = 0;
-        qsizetype i = text.size();
-        while (i > 0) {
-            const char16_t c = text[i - 1].unicode();
-            const int w = c >= 0x1100 ? 2 : 1;
-            if (used + w > cells - 1)
-                break;
-            used += w;
-            --i;
-        }
-        return i == 0 ? text : QStringLiteral("…") + text.mid(i + 1);
-    }
-
-    void update(const QString &text)
-    {
-        if (!m_tty || (m_shown && m_clock.elapsed() < 100))
-            return;
-        m_clock.restart();
-        m_shown = true;
-        std::fprintf(stderr, "\r\033[K%s", fit(text, columns()).toLocal8Bit().constData());
-        std::fflush(stderr);
-    }
-    void clear()
-    {
-        if (m_tty && m_shown) {
-            std::fputs("\r\033[K", stderr);
-            std::fflush(stderr);
-        }
-        m_shown = false;
-    }
-
-    bool m_tty;
-    bool m_shown = false;
+    ProgressLine m_line;
     bool m_intHandled = true;
     struct sigaction m_oldInt = {};
-    QElapsedTimer m_clock;
     qsizetype m_found = 0;
 };
 
@@ -151,6 +105,7 @@ int runScan(const QStringList &args, bool rebuild)
         return 2;
     if (!session->finish())
         return 1;
+    progress.finished();
     std::printf("tracks: %lld\nfound: %lld\nread from tags: %lld\nfrom caches: %lld\n%selapsed: %.3f s\n",
                 static_cast<long long>(session->store().TrackCount()),
                 static_cast<long long>(outcome.Files.size()),

@@ -174,16 +174,16 @@ int cmdTag(const QStringList &args)
     if (stripV2) {
         if (!record.HasV2)
             complain(QStringLiteral("%1 has no ID3v2 tag; nothing stripped").arg(file));
-        else if (!record.RemoveV2FromFile()) {
-            complain(QStringLiteral("cannot strip the ID3v2 tag of %1").arg(file));
+        else if (const Result r = record.RemoveV2FromFile(); !r) {
+            complain(QStringLiteral("cannot strip the ID3v2 tag of %1: %2").arg(file, r.message()));
             ++failures;
         }
     }
     if (stripV1) {
         if (!record.HasV1)
             complain(QStringLiteral("%1 has no ID3v1 tag; nothing stripped").arg(file));
-        else if (!record.RemoveV1FromFile(v1Tag)) {
-            complain(QStringLiteral("cannot strip the ID3v1 tag of %1").arg(file));
+        else if (const Result r = record.RemoveV1FromFile(v1Tag); !r) {
+            complain(QStringLiteral("cannot strip the ID3v1 tag of %1: %2").arg(file, r.message()));
             ++failures;
         }
     }
@@ -211,9 +211,8 @@ int cmdTag(const QStringList &args)
             r.PictureMimeType = pictureMime;
         }
         TID3v2 writer;
-        if (!record.WriteV2ToFile(writer)) {
-            const QString why = writer.lastErrorText();
-            complain(QStringLiteral("cannot write the ID3v2 tag of %1%2").arg(file, why.isEmpty() ? QString() : QStringLiteral(": ") + why));
+        if (const Result r = record.WriteV2ToFile(writer); !r) {
+            complain(QStringLiteral("cannot write the ID3v2 tag of %1: %2").arg(file, r.message()));
             ++failures;
         }
     }
@@ -226,8 +225,8 @@ int cmdTag(const QStringList &args)
         if (given(u"--comment")) r.Comment = toTagCodePage(value(u"--comment"));
         if (track) r.Track = uint8_t(*track);
         if (v1Genre) r.Genre = *v1Genre;
-        if (!record.WriteV1ToFile(v1Tag)) {
-            complain(QStringLiteral("cannot write the ID3v1 tag of %1 (the file must be at least 128 bytes and writable)").arg(file));
+        if (const Result r = record.WriteV1ToFile(v1Tag); !r) {
+            complain(QStringLiteral("cannot write the ID3v1 tag of %1: %2").arg(file, r.message()));
             ++failures;
         }
     }

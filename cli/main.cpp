@@ -3,6 +3,7 @@
 #include "core/settings/TagCodePageSetting.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <algorithm>
@@ -37,6 +38,54 @@ std::vector<CliCommand> sortedCommands()
     return list;
 }
 
+// The options a command's usage names, and whether each takes a value
+// ("--title T" does, "--json" does not).
+struct OptionSpec {
+    QString name;
+    bool takesValue;
+};
+
+std::vector<OptionSpec> optionsOf(const CliCommand &c)
+{
+    std::vector<OptionSpec> list;
+    static const QRegularExpression re(QStringLiteral("(--[a-z0-9-]+)(?:[ =]([^\\s\\[\\]|-][^\\s\\[\\]]*))?"));
+    auto it = re.globalMatch(QString::fromUtf8(c.usage));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        list.push_back({m.captured(1), m.capturedLength(2) > 0});
+    }
+    return list;
+}
+
+// Refuses what the command's usage does not name, so a mistyped option is
+// never taken as a file name; "--" ends the options. Returns the offending
+// argument, or an empty string when all are known.
+QString unknownOption(const CliCommand &c, const QStringList &args)
+{
+    const std::vector<OptionSpec> known = optionsOf(c);
+    static const QRegularExpression number(QStringLiteral("^-[0-9]"));
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (a == QLatin1String("--"))
+            break;
+        if (!a.startsWith(QLatin1Char('-')) || a == QLatin1String("-") || number.match(a).hasMatch())
+            continue;
+        const QString name = a.section(QLatin1Char('='), 0, 0);
+        auto found = std::find_if(known.begin(), known.end(), [&](const OptionSpec &o) { return o.name == name; });
+        if (found == known.end())
+            return a;
+        if (found->takesValue && !a.contains(QLatin1Char('=')))
+            ++i; // its value may begin with "-"
+    }
+    return {};
+}
+
+int commandUsage(const CliCommand &c, FILE *out)
+{
+    std::fprintf(out, "usage: vireo-cli %s\n", c.usage);
+    return out == stdout ? 0 : 2;
+}
+
 int usage()
 {
     std::fputs("usage: vireo-cli COMMAND [ARGS]\n", stderr);
@@ -55,9 +104,20 @@ int main(int argc, char **argv)
     const QString name = args.takeFirst();
     // ID3v1 texts and the ID3v1 cache follow the tag code page of the settings file.
     vireo::applyTagCodePageSetting();
-    for (const CliCommand &c : cliCommands())
-        if (name == QLatin1String(c.name))
-            return c.run(args);
+    for (const CliCommand &c : cliCommands()) {
+        if (name != QLatin1String(c.name))
+            continue;
+        const qsizetype end = args.indexOf(QStringLiteral("--"));
+        const QStringList options = end < 0 ? args : args.mid(0, end);
+        if (options.contains(QStringLiteral("--help")) || options.contains(QStringLiteral("-h")))
+            return commandUsage(c, stdout);
+        const QString bad = unknownOption(c, args);
+        if (!bad.isEmpty()) {
+            std::fprintf(stderr, "vireo-cli %s: unknown option \"%s\"\n", c.name, qPrintable(bad));
+            return commandUsage(c, stderr);
+        }
+        return c.run(args);
+    }
     std::fprintf(stderr, "vireo-cli: unknown command \"%s\"\n", qPrintable(name));
     return usage();
 }

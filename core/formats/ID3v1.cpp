@@ -21,16 +21,24 @@ bool startsWithTag(QByteArrayView block)
 struct WritableFile {
     int fd = -1;
     int64_t size = 0;
+    Result error;
     explicit WritableFile(const QString &path)
     {
         fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+        if (fd < 0) {
+            error = writeFailure(path, errno);
+            return;
+        }
         struct stat st;
-        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        const bool statted = ::fstat(fd, &st) == 0;
+        if (!statted || !S_ISREG(st.st_mode)) {
+            error = !statted ? errnoFailure(path, errno)
+                  : Result::failure(ErrorCode::Unsupported, path + QStringLiteral(": not a regular file"));
             ::close(fd);
             fd = -1;
+            return;
         }
-        if (fd >= 0)
-            size = st.st_size;
+        size = st.st_size;
     }
     ~WritableFile()
     {
@@ -110,65 +118,86 @@ QByteArray TID3v1::RenderBlock() const
     return block;
 }
 
-bool TID3v1::LoadTag(const QString &path)
+Result TID3v1::LoadTag(const QString &path)
 {
     Reset();
     FileReader file;
-    if (!file.open(path))
-        return false;
+    if (Result r = file.open(path); !r)
+        return r;
     return LoadTag(file);
 }
 
-bool TID3v1::LoadTag(const FileReader &file)
+Result TID3v1::LoadTag(const FileReader &file)
 {
     Reset();
-    if (!file.isOpen() || file.size() < BlockSize)
-        return false;
+    if (!file.isOpen())
+        return Result::failure(ErrorCode::InvalidArgument, QStringLiteral("no file open"));
+    if (file.size() < BlockSize)
+        return tooShort(file.path());
     QByteArray block;
     if (!file.readExact(file.size() - BlockSize, BlockSize, block))
-        return false;
-    return ParseBlock(block);
+        return errnoFailure(file.path(), errno ? errno : EIO);
+    (void)ParseBlock(block);
+    return Result::success();
 }
 
-bool TID3v1::SaveTag(const QString &path) const
+Result TID3v1::tooShort(const QString &path)
+{
+    return Result::failure(ErrorCode::BadData, path + QStringLiteral(": file is shorter than 128 bytes"));
+}
+
+Result TID3v1::SaveTag(const QString &path) const
 {
     WritableFile file(path);
-    if (file.fd < 0 || file.size < BlockSize)
-        return false;
+    if (file.fd < 0)
+        return file.error;
+    if (file.size < BlockSize)
+        return tooShort(path);
     char tail[BlockSize];
     if (!file.readTail(tail))
-        return false;
+        return errnoFailure(path, errno ? errno : EIO);
     const QByteArray block = RenderBlock();
-    if (startsWithTag(QByteArrayView(tail, BlockSize)))
-        return file.writeAt(block.constData(), BlockSize, file.size - BlockSize);
+    if (startsWithTag(QByteArrayView(tail, BlockSize))) {
+        if (!file.writeAt(block.constData(), BlockSize, file.size - BlockSize))
+            return writeFailure(path, errno);
+        return Result::success();
+    }
     if (file.writeAt(block.constData(), BlockSize, file.size))
-        return true;
+        return Result::success();
     // A failed append must not leave part of a tag behind.
+    const int e = errno;
     [[maybe_unused]] const int undone = ::ftruncate(file.fd, file.size);
-    return false;
+    return writeFailure(path, e);
 }
 
-bool TID3v1::StripTag(const QString &path) const
+Result TID3v1::StripTag(const QString &path) const
 {
     // Look first, so that a file without a tag needs no write access.
     {
         FileReader reader;
+        if (Result r = reader.open(path); !r)
+            return r;
+        if (reader.size() < BlockSize)
+            return tooShort(path);
         QByteArray tail;
-        if (!reader.open(path) || reader.size() < BlockSize
-            || !reader.readExact(reader.size() - BlockSize, BlockSize, tail))
-            return false;
+        if (!reader.readExact(reader.size() - BlockSize, BlockSize, tail))
+            return errnoFailure(path, errno ? errno : EIO);
         if (!startsWithTag(tail))
-            return true;
+            return Result::success();
     }
     WritableFile file(path);
-    if (file.fd < 0 || file.size < BlockSize)
-        return false;
+    if (file.fd < 0)
+        return file.error;
+    if (file.size < BlockSize)
+        return tooShort(path);
     char tail[BlockSize];
     if (!file.readTail(tail))
-        return false;
+        return errnoFailure(path, errno ? errno : EIO);
     if (!startsWithTag(QByteArrayView(tail, BlockSize)))
-        return true;
-    return ::ftruncate(file.fd, file.size - BlockSize) == 0;
+        return Result::success();
+    if (::ftruncate(file.fd, file.size - BlockSize) != 0)
+        return writeFailure(path, errno);
+    return Result::success();
 }
 
 } // namespace vireo

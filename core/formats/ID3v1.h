@@ -2,6 +2,8 @@
 // TID3v1: reads, writes and removes the 128-byte ID3v1 tag at the end of an
 // MP3 file. Text fields are the tag's raw bytes (tag code page); nothing here
 // converts characters.
+#include "core/platform/Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -20,18 +22,18 @@ public:
     // Back to the empty state: no tag, revision 1, empty texts, track 0, genre 255.
     void Reset();
 
-    // Reads the file's tag. True when the file could be read and is at least
-    // 128 bytes long; whether a tag was there is Present().
-    bool LoadTag(const QString &path);
+    // Reads the file's tag. Succeeds when the file could be read and is at
+    // least 128 bytes long; whether a tag was there is Present().
+    Result LoadTag(const QString &path);
     // The same on a file the caller already opened.
-    bool LoadTag(const FileReader &file);
+    Result LoadTag(const FileReader &file);
     // Writes the fields as the file's only ID3v1 tag: over the old tag's 128
     // bytes when there is one, appended otherwise. Files under 128 bytes are
     // refused and left untouched.
-    bool SaveTag(const QString &path) const;
-    // Removes the tag if there is one. True when the file could be read and
-    // had no tag or was shortened.
-    bool StripTag(const QString &path) const;
+    Result SaveTag(const QString &path) const;
+    // Removes the tag if there is one. Succeeds when the file could be read
+    // and had no tag or was shortened.
+    Result StripTag(const QString &path) const;
 
     // Parses a 128-byte block (after Reset); false when it is not 128 bytes.
     bool ParseBlock(QByteArrayView block);
@@ -63,6 +65,8 @@ public:
     static QByteArray field(QByteArrayView bytes, int width);
 
 private:
+    static Result tooShort(const QString &path);
+
     bool m_present = false;
     uint8_t m_revision = 1;
     QByteArray m_title, m_artist, m_album, m_year, m_comment;

@@ -94,11 +94,4 @@ void TID3v2::setOriginalArtist(const QString &v) { m_originalArtist = trimTraili
 void TID3v2::setLanguage(const QString &v) { m_language = trimControl(v); }
 void TID3v2::setUrl(const QString &v) { m_url = trimControl(v); }
 
-bool TID3v2::fail(TagWriteError e, const QString &text)
-{
-    m_lastError = e;
-    m_lastErrorText = text;
-    return false;
-}
-
 } // namespace vireo

@@ -3,6 +3,7 @@
 // fixed set of text fields plus one attached picture, written back as 2.3
 // (frames this class does not own are carried over), or stripped.
 #include "core/formats/Id3v2Frame.h"
+#include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -56,32 +57,24 @@ struct TagInfo {
     uint8_t TextEncoding = 0;
 };
 
-// Why the last SaveTag or StripTag failed.
-enum class TagWriteError {
-    None,
-    FileError,         // the MP3 file could not be read or written; it is unchanged
-    PictureUnreadable, // Picture.SourceFile could not be read; the MP3 file was not opened
-};
-
 class TID3v2 {
 public:
     TID3v2() = default;
 
     void Reset();
 
-    // Resets and reads the file's tag. True when the file could be opened
+    // Resets and reads the file's tag. Succeeds when the file could be opened
     // and its first 10 bytes read; whether a tag was there is Present().
-    bool LoadTag(const QString &path);
+    Result LoadTag(const QString &path);
     // The same on a file the caller already opened.
-    bool LoadTag(const FileReader &file);
+    Result LoadTag(const FileReader &file);
     // Writes the fields as the file's tag (ID3v2.3), in place when the new
-    // tag fits the old one of at most 4096 bytes, else through a copy.
-    bool SaveTag(const QString &path);
-    // Removes the file's ID3v2 tag; false (file untouched) when it has none.
-    bool StripTag(const QString &path);
-
-    TagWriteError lastWriteError() const { return m_lastError; }
-    QString lastErrorText() const { return m_lastErrorText; }
+    // tag fits the old one of at most 4096 bytes, else through a copy. On
+    // failure the file is unchanged; when Picture().SourceFile cannot be read
+    // the failure names that file and the MP3 file is not opened.
+    Result SaveTag(const QString &path);
+    // Removes the file's ID3v2 tag; fails (file untouched) when it has none.
+    Result StripTag(const QString &path);
 
     bool Present() const { return m_present; }
     uint8_t MajorVersion() const { return m_majorVersion; }
@@ -133,9 +126,8 @@ public:
 private:
     friend class Id3v2TagReader;
 
-    bool writeThroughCopy(const QString &path, const QByteArray *tag);
-    bool writeInPlace(const QString &path, const QByteArray &tag);
-    bool fail(TagWriteError e, const QString &text);
+    Result writeThroughCopy(const QString &path, const QByteArray *tag);
+    Result writeInPlace(const QString &path, const QByteArray &tag);
 
     bool m_present = false;
     uint8_t m_majorVersion = 0;
@@ -147,8 +139,6 @@ private:
     TagPicInfo m_picture;
     QList<Id3v2Frame> m_otherFrames;
     QList<QByteArray> m_droppedIds;
-    TagWriteError m_lastError = TagWriteError::None;
-    QString m_lastErrorText;
 };
 
 } // namespace vireo

@@ -119,38 +119,38 @@ bool carriesEncoding(const QByteArray &id)
 
 class Id3v2TagReader {
 public:
-    static bool load(TID3v2 &tag, const QString &path);
-    static bool load(TID3v2 &tag, const FileReader &file);
+    static Result load(TID3v2 &tag, const QString &path);
+    static Result load(TID3v2 &tag, const FileReader &file);
 };
 
-bool Id3v2TagReader::load(TID3v2 &tag, const QString &path)
+Result Id3v2TagReader::load(TID3v2 &tag, const QString &path)
 {
     tag.Reset();
     FileReader file;
-    if (!file.open(path))
-        return false;
+    if (Result r = file.open(path); !r)
+        return r;
     return load(tag, file);
 }
 
-bool Id3v2TagReader::load(TID3v2 &tag, const FileReader &file)
+Result Id3v2TagReader::load(TID3v2 &tag, const FileReader &file)
 {
     tag.Reset();
     if (!file.isOpen())
-        return false;
+        return Result::failure(ErrorCode::InvalidArgument, QStringLiteral("no file open"));
     QByteArray header;
     if (!file.readExact(0, 10, header))
-        return false;
+        return Result::failure(ErrorCode::BadData, file.path() + QStringLiteral(": file is shorter than 10 bytes"));
     if (!header.startsWith("ID3"))
-        return true;
+        return Result::success();
     tag.m_present = true;
     const int version = uchar(header[3]);
     const uint8_t flags = uchar(header[5]);
     tag.m_majorVersion = uint8_t(version);
     tag.m_tagSize = id3v2WholeTagLength(header, file.size());
     if (version < 2 || version > 4 || tag.m_tagSize <= 0)
-        return true;
+        return Result::success();
     if (version == 2 && (flags & 0x40))
-        return true; // 2.2 compression has no defined scheme
+        return Result::success(); // 2.2 compression has no defined scheme
 
     const int64_t frameAreaLength = syncsafeValue(reinterpret_cast<const uchar *>(header.constData()) + 6);
     QByteArray frames = file.readAt(10, frameAreaLength);
@@ -287,10 +287,10 @@ bool Id3v2TagReader::load(TID3v2 &tag, const FileReader &file)
         if (!consumed[i])
             carried.append(raw[i]);
     tag.m_otherFrames = convertFramesToV23(carried, &tag.m_droppedIds);
-    return true;
+    return Result::success();
 }
 
-bool TID3v2::LoadTag(const QString &path) { return Id3v2TagReader::load(*this, path); }
-bool TID3v2::LoadTag(const FileReader &file) { return Id3v2TagReader::load(*this, file); }
+Result TID3v2::LoadTag(const QString &path) { return Id3v2TagReader::load(*this, path); }
+Result TID3v2::LoadTag(const FileReader &file) { return Id3v2TagReader::load(*this, file); }
 
 } // namespace vireo

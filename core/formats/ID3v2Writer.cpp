@@ -23,11 +23,6 @@ namespace {
 constexpr int64_t kRewritePaddedLength = 4096;
 constexpr int64_t kCopyChunk = 1 << 20;
 
-QString errnoText(const QString &path, int e)
-{
-    return path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(e));
-}
-
 uint8_t writtenCode(uint16_t encoding)
 {
     return encoding <= 3 ? uint8_t(encoding) : 0;
@@ -79,33 +74,24 @@ QByteArray pictureBody(const TagPicInfo &pic, const QByteArray &image, uint8_t c
 }
 
 // Gives the owner write permission when the file lacks it (the read-only
-// attribute of other systems); false when the file is not a regular file.
-bool makeWritable(const QString &path, QString *error)
+// attribute of other systems); fails when the file is not a regular file.
+Result makeWritable(const QString &path)
 {
     const QByteArray native = QFile::encodeName(path);
     struct stat st;
-    if (::stat(native.constData(), &st) != 0) {
-        *error = errnoText(path, errno);
-        return false;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        *error = path + QStringLiteral(": not a regular file");
-        return false;
-    }
-    if (!(st.st_mode & S_IWUSR) && ::chmod(native.constData(), (st.st_mode & 07777) | S_IWUSR) != 0) {
-        *error = errnoText(path, errno);
-        return false;
-    }
-    return true;
+    if (::stat(native.constData(), &st) != 0)
+        return errnoFailure(path, errno);
+    if (!S_ISREG(st.st_mode))
+        return Result::failure(ErrorCode::Unsupported, path + QStringLiteral(": not a regular file"));
+    if (!(st.st_mode & S_IWUSR) && ::chmod(native.constData(), (st.st_mode & 07777) | S_IWUSR) != 0)
+        return writeFailure(path, errno);
+    return Result::success();
 }
 
 } // namespace
 
-bool TID3v2::SaveTag(const QString &path)
+Result TID3v2::SaveTag(const QString &path)
 {
-    m_lastError = TagWriteError::None;
-    m_lastErrorText.clear();
-
     TagInfo info;
     info.Header = QByteArray(10, '\0');
     {
@@ -153,8 +139,7 @@ bool TID3v2::SaveTag(const QString &path)
         if (!m_picture.SourceFile.isEmpty()) {
             errno = 0;
             if (!readWholeFile(m_picture.SourceFile, image))
-                return fail(TagWriteError::PictureUnreadable,
-                            errnoText(m_picture.SourceFile, errno ? errno : EIO));
+                return errnoFailure(m_picture.SourceFile, errno ? errno : EIO);
         } else {
             image = m_picture.ImageData;
         }
@@ -188,7 +173,7 @@ bool TID3v2::SaveTag(const QString &path)
     const int64_t padding = qMax<int64_t>(0, info.PaddingSize);
     const int64_t tagLength = b + padding;
     if (tagLength - 10 >= (int64_t(1) << 28))
-        return fail(TagWriteError::FileError, path + QStringLiteral(": tag too large"));
+        return Result::failure(ErrorCode::TooLarge, path + QStringLiteral(": tag too large"));
 
     QByteArray tag;
     tag.reserve(tagLength);
@@ -205,33 +190,30 @@ bool TID3v2::SaveTag(const QString &path)
     return writeThroughCopy(path, &tag);
 }
 
-bool TID3v2::StripTag(const QString &path)
+Result TID3v2::StripTag(const QString &path)
 {
-    m_lastError = TagWriteError::None;
-    m_lastErrorText.clear();
     return writeThroughCopy(path, nullptr);
 }
 
-bool TID3v2::writeInPlace(const QString &path, const QByteArray &tag)
+Result TID3v2::writeInPlace(const QString &path, const QByteArray &tag)
 {
-    QString error;
-    if (!makeWritable(path, &error))
-        return fail(TagWriteError::FileError, error);
+    if (Result r = makeWritable(path); !r)
+        return r;
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_WRONLY | O_CLOEXEC);
     if (fd < 0)
-        return fail(TagWriteError::FileError, errnoText(path, errno));
+        return writeFailure(path, errno);
     const bool ok = writeAllFd(fd, tag.constData(), tag.size()) && ::fsync(fd) == 0;
     const int e = errno;
     if (::close(fd) != 0 || !ok)
-        return fail(TagWriteError::FileError, errnoText(path, ok ? errno : e));
-    return true;
+        return writeFailure(path, ok ? errno : e);
+    return Result::success();
 }
 
 // Writes the new tag (none for a strip) and the file's content after its
 // old tag into path + "~", then puts that copy in the file's place in one
 // rename. The original is never deleted first.
-bool TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag)
+Result TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag)
 {
     // Write beside the real file when path is a symbolic link, so the link stays a link.
     const QFileInfo info(path);
@@ -239,25 +221,26 @@ bool TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag)
 
     FileReader source;
     QByteArray header;
-    if (!source.open(target) || !source.readExact(0, 10, header))
-        return fail(TagWriteError::FileError, target + QStringLiteral(": cannot read the file"));
+    if (Result r = source.open(target); !r)
+        return r;
+    if (!source.readExact(0, 10, header))
+        return Result::failure(ErrorCode::BadData, target + QStringLiteral(": file is shorter than 10 bytes"));
     const bool hasTag = header.startsWith("ID3");
     if (!tag && !hasTag)
-        return fail(TagWriteError::FileError, target + QStringLiteral(": no ID3v2 tag"));
-    QString error;
-    if (!makeWritable(path, &error))
-        return fail(TagWriteError::FileError, error);
+        return Result::failure(ErrorCode::Failed, target + QStringLiteral(": no ID3v2 tag"));
+    if (Result r = makeWritable(path); !r)
+        return r;
     const int64_t from = hasTag ? id3v2WholeTagLength(header, source.size()) : 0;
 
     const QString tmpPath = target + u'~';
     const QByteArray tmpNative = QFile::encodeName(tmpPath);
     const int fd = ::open(tmpNative.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
-        return fail(TagWriteError::FileError, errnoText(tmpPath, errno));
-    auto abandon = [&](const QString &message) {
+        return writeFailure(tmpPath, errno);
+    auto abandon = [&](Result why) {
         ::close(fd);
         ::unlink(tmpNative.constData());
-        return fail(TagWriteError::FileError, message);
+        return why;
     };
     // Keep the owner and group where the system lets us (the mode is kept on rename).
     struct stat st;
@@ -265,25 +248,22 @@ bool TID3v2::writeThroughCopy(const QString &path, const QByteArray *tag)
         // Not permitted for another owner's file: the copy stays ours, as any editor's would.
     }
     if (tag && !writeAllFd(fd, tag->constData(), tag->size()))
-        return abandon(errnoText(tmpPath, errno));
+        return abandon(writeFailure(tmpPath, errno));
     for (int64_t pos = from; pos < source.size();) {
         const QByteArray chunk = source.readAt(pos, qMin(kCopyChunk, source.size() - pos));
         if (chunk.isEmpty())
-            return abandon(target + QStringLiteral(": read error"));
+            return abandon(Result::failure(ErrorCode::IoError, target + QStringLiteral(": read error")));
         if (!writeAllFd(fd, chunk.constData(), chunk.size()))
-            return abandon(errnoText(tmpPath, errno));
+            return abandon(writeFailure(tmpPath, errno));
         pos += chunk.size();
     }
     source.close();
     if (::close(fd) != 0) {
         const int e = errno;
         ::unlink(tmpNative.constData());
-        return fail(TagWriteError::FileError, errnoText(tmpPath, e));
+        return writeFailure(tmpPath, e);
     }
-    const Result r = replaceFileWith(tmpPath, target);
-    if (!r.ok())
-        return fail(TagWriteError::FileError, r.message());
-    return true;
+    return replaceFileWith(tmpPath, target);
 }
 
 } // namespace vireo

@@ -32,7 +32,6 @@ void TMPEGaudio::Reset()
     Frame = FrameHeader();
     ID3v1.Reset();
     ID3v2.Reset();
-    m_error.clear();
 }
 
 void TMPEGaudio::readVbrHeaders(QByteArrayView block, qsizetype framePos)
@@ -127,19 +126,16 @@ void TMPEGaudio::SearchTail(QByteArrayView block, int64_t blockOffset, int64_t e
     }
 }
 
-bool TMPEGaudio::Analyse(const QString &path)
+Result TMPEGaudio::Analyse(const QString &path)
 {
     Reset();
     FileReader file;
-    bool ok = false;
-    if (!file.open(path)) {
-        m_error = QStringLiteral("cannot open the file");
-    } else if (!ID3v1.LoadTag(file)) {
-        m_error = file.size() < TID3v1::BlockSize ? QStringLiteral("file is shorter than 128 bytes")
-                                                  : QStringLiteral("cannot read the file");
-    } else if (!ID3v2.LoadTag(file)) {
-        m_error = QStringLiteral("cannot read the file");
-    } else {
+    Result result = file.open(path);
+    if (result)
+        result = ID3v1.LoadTag(file);
+    if (result)
+        result = ID3v2.LoadTag(file);
+    if (result) {
         FileLength = file.size();
         const int64_t start = std::max<int64_t>(0, ID3v2.TagSize());
         QByteArray block = file.readAt(start, mpeg::SearchBlockSize);
@@ -156,14 +152,10 @@ bool TMPEGaudio::Analyse(const QString &path)
             const int64_t tailStart = std::max<int64_t>(0, end - mpeg::SearchBlockSize);
             SearchTail(file.readAt(tailStart, end - tailStart), tailStart, end);
         }
-        ok = true;
     }
-    if (!Frame.Found && !KeepTags) {
-        const QString error = m_error;
+    if (!Frame.Found && !KeepTags)
         Reset();
-        m_error = error;
-    }
-    return ok;
+    return result;
 }
 
 QString TMPEGaudio::VersionText() const { return pick(versionTexts, 4, Frame.VersionId); }

@@ -39,13 +39,11 @@ public:
     TMPEGaudio() { Reset(); }
 
     void Reset();
-    // Fills everything from the file; true when the file could be read to the
-    // end of the analysis (also when no frame was found). A file without a
-    // frame ends in the empty state, tags included, unless KeepTags is set.
-    bool Analyse(const QString &path);
-
-    // Why the last Analyse returned false.
-    const QString &ErrorText() const { return m_error; }
+    // Fills everything from the file; succeeds when the file could be read to
+    // the end of the analysis (also when no frame was found). A file without
+    // a frame ends in the empty state, tags included, unless KeepTags is set.
+    // A file shorter than 128 bytes fails (BadData) with its tags unread.
+    Result Analyse(const QString &path);
 
     QString VersionText() const;
     QString LayerText() const;
@@ -84,8 +82,6 @@ private:
     void readVbrHeaders(QByteArrayView block, qsizetype framePos);
     int64_t audioBytes() const;
     QByteArray vendorForText() const;
-
-    QString m_error;
 };
 
 } // namespace vireo

@@ -110,7 +110,7 @@ QString TID3ListItem::EncodingName(int code)
     }
 }
 
-bool TID3ListItem::WriteV1ToFile(TID3v1 &tag)
+Result TID3ListItem::WriteV1ToFile(TID3v1 &tag)
 {
     tag.Reset();
     tag.SetTitle(V1.Title.bytes());
@@ -120,30 +120,30 @@ bool TID3ListItem::WriteV1ToFile(TID3v1 &tag)
     tag.SetGenre(V1.Genre);
     tag.SetComment(V1.Comment.bytes());
     tag.SetTrack(V1.Track);
-    if (!tag.SaveTag(FileName))
-        return false;
+    if (Result r = tag.SaveTag(FileName); !r)
+        return r;
     HasV1 = true;
-    return true;
+    return Result::success();
 }
 
-bool TID3ListItem::WriteV1ToFile()
+Result TID3ListItem::WriteV1ToFile()
 {
     TID3v1 tag;
     return WriteV1ToFile(tag);
 }
 
-bool TID3ListItem::RemoveV1FromFile(TID3v1 &tag)
+Result TID3ListItem::RemoveV1FromFile(TID3v1 &tag)
 {
     if (!HasV1)
-        return false;
+        return Result::failure(ErrorCode::InvalidArgument, FileName + QStringLiteral(": no ID3v1 tag"));
     // The flag follows the file: a failed strip leaves the tag there.
-    if (!tag.StripTag(FileName))
-        return false;
+    if (Result r = tag.StripTag(FileName); !r)
+        return r;
     HasV1 = false;
-    return true;
+    return Result::success();
 }
 
-bool TID3ListItem::RemoveV1FromFile()
+Result TID3ListItem::RemoveV1FromFile()
 {
     TID3v1 tag;
     return RemoveV1FromFile(tag);
@@ -169,18 +169,18 @@ TID3v2Record TID3v2Record::FromTag(const TID3v2 &tag)
     return r;
 }
 
-bool TID3ListItem::WriteV2ToFile()
+Result TID3ListItem::WriteV2ToFile()
 {
     TID3v2 tag;
     return WriteV2ToFile(tag);
 }
 
-bool TID3ListItem::WriteV2ToFile(TID3v2 &tag)
+Result TID3ListItem::WriteV2ToFile(TID3v2 &tag)
 {
     // What V2 does not hold (language, size text, other frames, the picture
     // when no new one was chosen) is written back as loaded.
-    if (!tag.LoadTag(FileName))
-        return false;
+    if (Result r = tag.LoadTag(FileName); !r)
+        return r;
     tag.setTitle(V2.Title);
     tag.setArtist(V2.Artist);
     tag.setAlbum(V2.Album);
@@ -198,21 +198,21 @@ bool TID3ListItem::WriteV2ToFile(TID3v2 &tag)
         tag.Picture().SourceFile = V2.PictureSourceFile;
         tag.Picture().MimeType = V2.PictureMimeType;
     }
-    if (!tag.SaveTag(FileName))
-        return false;
+    if (Result r = tag.SaveTag(FileName); !r)
+        return r;
     HasV2 = true;
-    return true;
+    return Result::success();
 }
 
-bool TID3ListItem::RemoveV2FromFile()
+Result TID3ListItem::RemoveV2FromFile()
 {
     if (!HasV2)
-        return false;
+        return Result::failure(ErrorCode::InvalidArgument, FileName + QStringLiteral(": no ID3v2 tag"));
     TID3v2 tag;
-    if (!tag.StripTag(FileName))
-        return false;
+    if (Result r = tag.StripTag(FileName); !r)
+        return r;
     HasV2 = false;
-    return true;
+    return Result::success();
 }
 
 } // namespace vireo

@@ -2,6 +2,8 @@
 // TID3ListItem: the library's record of one MP3 file (path, date, size, a copy
 // of its ID3v1 and ID3v2 values), the values derived from it that every view
 // shows, and the write-back of its values to the file's tags.
+#include "core/platform/Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -122,18 +124,17 @@ public:
 
     // Writes V1 as the file's ID3v1 tag through the given tag object (the
     // store's single one) and sets HasV1.
-    bool WriteV1ToFile(TID3v1 &tag);
-    bool WriteV1ToFile();
+    Result WriteV1ToFile(TID3v1 &tag);
+    Result WriteV1ToFile();
     // Loads the file's ID3v2 tag, overwrites the fields V2 holds and saves it
-    // (as ID3v2.3); sets HasV2 on success. The tag object tells why a save
-    // failed (lastWriteError).
-    bool WriteV2ToFile();
-    bool WriteV2ToFile(TID3v2 &tag);
+    // (as ID3v2.3); sets HasV2 on success.
+    Result WriteV2ToFile();
+    Result WriteV2ToFile(TID3v2 &tag);
     // Strips the file's ID3v1 (ID3v2) tag when HasV1 (HasV2) and clears the
-    // flag; false and nothing done when the flag is clear.
-    bool RemoveV1FromFile(TID3v1 &tag);
-    bool RemoveV1FromFile();
-    bool RemoveV2FromFile();
+    // flag; fails with nothing done when the flag is clear.
+    Result RemoveV1FromFile(TID3v1 &tag);
+    Result RemoveV1FromFile();
+    Result RemoveV2FromFile();
 };
 
 } // namespace vireo

@@ -90,21 +90,41 @@ bool preadAllFd(int fd, char *data, int64_t length, int64_t offset)
 
 FileReader::~FileReader() { close(); }
 
-bool FileReader::open(const QString &path)
+Result errnoFailure(const QString &path, int err)
+{
+    return Result::fromErrno(err, path + QStringLiteral(": ") + errnoText(err));
+}
+
+Result writeFailure(const QString &path, int err)
+{
+    if (err == EACCES || err == EPERM || err == EROFS || err == ETXTBSY)
+        return Result::failure(ErrorCode::ReadOnly, path + QStringLiteral(": ") + errnoText(err));
+    return errnoFailure(path, err);
+}
+
+Result FileReader::open(const QString &path)
 {
     close();
     const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return errnoFailure(path, errno);
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        const int e = errno;
         ::close(fd);
-        return false;
+        return errnoFailure(path, e);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Result::failure(ErrorCode::Unsupported,
+                               path + (S_ISDIR(st.st_mode) ? QStringLiteral(": is a directory")
+                                                           : QStringLiteral(": not a regular file")));
     }
     m_fd = fd;
     m_size = st.st_size;
+    m_path = path;
     ++g_openCount;
-    return true;
+    return Result::success();
 }
 
 void FileReader::close()
@@ -113,6 +133,7 @@ void FileReader::close()
         ::close(m_fd);
     m_fd = -1;
     m_size = 0;
+    m_path.clear();
 }
 
 QByteArray FileReader::readAt(int64_t offset, int64_t length) const
@@ -151,7 +172,7 @@ Result replaceFileWith(const QString &tmpPath, const QString &path)
     auto fail = [&](const QString &what) {
         const int e = errno;
         ::unlink(tmp.constData());
-        return Result::failure(what + QStringLiteral(": ") + errnoText(e));
+        return writeFailure(what, e);
     };
     const int fd = ::open(tmp.constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
@@ -175,17 +196,17 @@ Result writeFileAtomically(const QString &path, const QByteArray &bytes)
     const QByteArray tmp = nativePath(tmpPath);
     const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
-        return Result::failure(tmpPath + QStringLiteral(": ") + errnoText(errno));
+        return writeFailure(tmpPath, errno);
     if (!writeAllFd(fd, bytes.constData(), bytes.size())) {
         const int e = errno;
         ::close(fd);
         ::unlink(tmp.constData());
-        return Result::failure(path + QStringLiteral(": ") + errnoText(e));
+        return writeFailure(path, e);
     }
     if (::close(fd) != 0) {
         const int e = errno;
         ::unlink(tmp.constData());
-        return Result::failure(path + QStringLiteral(": ") + errnoText(e));
+        return writeFailure(path, e);
     }
     return replaceFileWith(tmpPath, path);
 }

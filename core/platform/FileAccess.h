@@ -32,8 +32,10 @@ public:
     FileReader(const FileReader &) = delete;
     FileReader &operator=(const FileReader &) = delete;
 
-    bool open(const QString &path);
+    // Opens a regular file; the failure names the file and the cause.
+    Result open(const QString &path);
     void close();
+    const QString &path() const { return m_path; }
     bool isOpen() const { return m_fd >= 0; }
     int64_t size() const { return m_size; }
     // Reads up to length bytes at offset; returns what could be read (short at the end).
@@ -48,7 +50,14 @@ public:
 private:
     int m_fd = -1;
     int64_t m_size = 0;
+    QString m_path;
 };
+
+// "path: cause" for an errno value, with the code that matches it.
+Result errnoFailure(const QString &path, int err);
+// The same for a failed write: no permission to write (EACCES, EPERM) and a
+// read-only file system are both ReadOnly.
+Result writeFailure(const QString &path, int err);
 
 // Writes bytes to path through a temporary file beside it, fsyncs it and
 // renames it over the old file, keeping the old file's permission bits. On

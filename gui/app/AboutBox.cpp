@@ -1,6 +1,6 @@
 #include "gui/app/AboutBox.h"
 
-#include "gui/app/MainTexts.h"
+#include "gui/shell/MainTexts.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,18 +1,19 @@
 #include "gui/app/AppServices.h"
 
-#include "core/views/StoreTrackSource.h"
+#include "core/app/AppSession.h"
 #include "core/library/LibraryStore.h"
-#include "core/platform/Paths.h"
 #include "core/settings/RegManager.h"
+#include "core/views/LibraryViews.h"
+#include "core/views/StoreTrackSource.h"
 
 namespace vireo::gui {
 
 AppServices::AppServices()
-    : m_source(std::make_unique<views::StoreTrackSource>()),
-      m_browse(std::make_unique<views::BrowseState>(*m_source)),
-      m_settings(std::make_unique<TRegManager>())
+    : m_session(std::make_unique<AppSession>()),
+      m_settings(std::make_unique<TRegManager>()),
+      m_source(std::make_unique<views::StoreTrackSource>()),
+      m_views(std::make_unique<views::LibraryViews>(*m_source))
 {
-    m_browse->table().setRowFiller(m_source->rowFiller());
 }
 
 AppServices::~AppServices()
@@ -22,7 +23,7 @@ AppServices::~AppServices()
 
 void AppServices::makeStore()
 {
-    m_store = std::make_unique<TID3TagUseful>(programFolder + QStringLiteral("vireo"));
+    m_store = std::make_unique<TID3TagUseful>(m_session->programFolder() + QStringLiteral("vireo"));
     setLibraryStore(m_store.get());
     m_source->setStore(m_store.get());
 }
@@ -31,7 +32,7 @@ void AppServices::destroyStore()
 {
     if (!m_store)
         return;
-    m_browse->libraryRefreshing();
+    m_views->browse().libraryRefreshing();
     m_source->setStore(nullptr);
     setLibraryStore(nullptr);
     m_store.reset();

@@ -1,15 +1,18 @@
 #pragma once
-// The composition root: everything the main window owns for the whole run
-// (the library store, the settings store, the browsing state, the trees and
-// the flags of start-up and shutdown), handed to the controllers by reference.
-#include "core/views/BrowseState.h"
-#include "core/views/TreeBuilder.h"
-
-#include <QString>
-#include <QStringList>
+// The composition root: owns, privately and for the whole run, every service
+// the windows use and hands each out by accessor. Controllers receive what
+// they need through their constructors; nothing else reaches into this object.
+//
+// Services present today: the library store (made and freed by the start-up
+// and shutdown sequence), the settings store, the browsing state of the
+// library (trees, track table, toggles) and the run state (folders, flags).
+// Services still to come get their own slot below, each a private
+// std::unique_ptr with one accessor, made where the start-up sequence makes it.
+#include "core/app/AppSession.h"
+#include "core/views/LibraryViews.h"
+#include "gui/shell/StoreAccess.h"
 
 #include <memory>
-#include <vector>
 
 namespace vireo {
 class TID3TagUseful;
@@ -21,41 +24,42 @@ class StoreTrackSource;
 
 namespace vireo::gui {
 
-
-class AppServices {
+class AppServices : public StoreAccess {
 public:
     AppServices();
-    ~AppServices();
+    ~AppServices() override;
+    AppServices(const AppServices &) = delete;
+    AppServices &operator=(const AppServices &) = delete;
 
-    // Made by start-up in its order, destroyed by shutdown in its order.
+    // The library store; null before start-up makes it and after shutdown frees it.
+    TID3TagUseful *store() const override { return m_store.get(); }
+    // Made by start-up from the program folder (loads the compilation list).
     void makeStore();
-    void destroyStore(); // the store writes the ID3v1 cache, then the ID3v2 cache
-    TID3TagUseful *store() const { return m_store.get(); }
-    const views::TrackSource &library() const;
-    views::BrowseState &browse() { return *m_browse; }
+    // Shutdown: the store writes the ID3v1 cache, then the ID3v2 cache.
+    void destroyStore();
+
     TRegManager &settings() { return *m_settings; }
     void setSettings(std::unique_ptr<TRegManager> store);
 
-    // Program folder with its final "/", and the temporary playlist beside it.
-    QString programFolder;
-    QString tempPlaylistPath;
-    QString musicFolder;         // MP3Dir, the default music folder
-    QString lastFolder;          // the last folder the user picked
-    bool startingUp = false;
-    bool closing = false;
+    // The library as the views read it (empty without a store).
+    const vireo::views::TrackSource &library() const;
+    vireo::views::LibraryViews &views() { return *m_views; }
+    vireo::views::BrowseState &browse() { return m_views->browse(); }
+    AppSession &session() { return *m_session; }
 
-    QStringList hiddenGenres;    // genres left out of the trees
-    bool showNoExistMP3Data = true;
-    bool showTitleNums = false;
-    bool showAlbumArtist = false;
-    views::LibraryTrees trees;
-    std::vector<views::TreeNode> folderTree;
+    // Still to come, each with its accessor here:
+    //   player()       the built-in players (gui/playback over core/playback)
+    //   remote()       the SCMPX controller
+    //   mixer()        volume and mute (back-end vireo_mixer)
+    //   copyPlanner()  the ordered file copy (core/fileops)
+    //   playlists()    the playlist tab's objects (core/playlists)
 
 private:
-    std::unique_ptr<TID3TagUseful> m_store;
-    std::unique_ptr<views::StoreTrackSource> m_source;
-    std::unique_ptr<views::BrowseState> m_browse;
+    std::unique_ptr<AppSession> m_session;
     std::unique_ptr<TRegManager> m_settings;
+    std::unique_ptr<vireo::views::StoreTrackSource> m_source;
+    std::unique_ptr<vireo::views::LibraryViews> m_views;
+    std::unique_ptr<TID3TagUseful> m_store;
 };
 
 } // namespace vireo::gui

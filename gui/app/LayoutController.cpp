@@ -1,11 +1,11 @@
 #include "gui/app/LayoutController.h"
 
-#include "gui/app/MainWidgets.h"
+#include "core/settings/MainWindowSettings.h"
+#include "gui/shell/MainMediator.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -13,60 +13,86 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace vireo::gui {
 
-LayoutController::LayoutController(MainWidgets &widgets, QObject *parent)
-    : QObject(parent), w(widgets)
+LayoutController::LayoutController(QMainWindow *win, MainMediator &mediator, QObject *parent)
+    : QObject(parent), window(win), m_menus(buildMenus(win)), m_cover(buildCoverStrip(win)),
+      m_lower(buildLowerPanel(win)), m_status(buildStatusBar(win))
 {
-    MainActions &a = w.actions;
+    MenuWidgets &a = m_menus;
     connect(a.treePanel, &QAction::toggled, this, &LayoutController::setTreePanelVisible);
     connect(a.lowerPanel, &QAction::toggled, this, &LayoutController::setLowerPanelOpen);
     connect(a.layoutA, &QAction::triggered, this, &LayoutController::setLayoutA);
     connect(a.layoutB, &QAction::triggered, this, &LayoutController::setLayoutB);
     connect(a.themeGroup, &QActionGroup::triggered, this,
             [this](QAction *t) { applySkin(t->text()); });
-    for (QToolBar *tb : {w.TBXToolbar2, w.TBXToolbar4}) {
-        tb->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(tb, &QWidget::customContextMenuRequested, this, [this, tb](const QPoint &p) {
-            w.actions.toolbarMenu->popup(tb->mapToGlobal(p));
-        });
-    }
-    w.window->menuBar()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(w.window->menuBar(), &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
-        w.actions.toolbarMenu->popup(w.window->menuBar()->mapToGlobal(p));
+    connect(m_lower.closeButton, &QToolButton::clicked, a.lowerPanel, &QAction::trigger);
+    addToolbarMenuTo(a.TBXToolbar2);
+    window->menuBar()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(window->menuBar(), &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
+        m_menus.toolbarMenu->popup(window->menuBar()->mapToGlobal(p));
     });
 
-    QTabBar *bar = w.PageControl1->tabBar();
-    bar->installEventFilter(this);
-    connect(w.Action1_btn, &QToolButton::clicked, this, [this] { scrollTabs(-1); });
-    connect(w.Action2_btn, &QToolButton::clicked, this, [this] { scrollTabs(1); });
-    connect(w.PageControl1, &QTabWidget::currentChanged, this, &LayoutController::updateScrollButtons);
+    connect(&mediator, &MainMediator::trackCountChanged, m_status.SpTBXLabelItem2, &QLabel::setText);
+    connect(&mediator, &MainMediator::statusChanged, m_status.SpTBXLabelItem4, &QLabel::setText);
+    connect(&mediator, &MainMediator::selectionSizeChanged, m_status.selectionSize, &QLabel::setText);
+}
+
+void LayoutController::placeRegions(QWidget *treePanel, QWidget *trackArea)
+{
+    m_treePanel = treePanel;
+    auto *right = new QSplitter(Qt::Vertical);
+    right->setObjectName(QStringLiteral("RightSplitter"));
+    m_rightSplitter = right;
+    right->addWidget(trackArea);
+    right->addWidget(m_lower.PageControl_AD);
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 1);
+
+    auto *split = new QSplitter(Qt::Horizontal, window);
+    split->setObjectName(QStringLiteral("MainSplitter"));
+    split->setHandleWidth(3);
+    split->setChildrenCollapsible(false);
+    m_mainSplitter = split;
+    split->addWidget(treePanel);
+    split->addWidget(right);
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
+    split->setSizes({257, 915 - 257 - 3});
+    window->setCentralWidget(split);
     setLowerPanelOpen(false);
-    updateScrollButtons();
+}
+
+void LayoutController::addToolbarMenuTo(QToolBar *tb)
+{
+    tb->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tb, &QWidget::customContextMenuRequested, this, [this, tb](const QPoint &p) {
+        m_menus.toolbarMenu->popup(tb->mapToGlobal(p));
+    });
 }
 
 void LayoutController::setTreePanelVisible(bool visible)
 {
-    w.Panel_ArticetList->setVisible(visible);
-    if (w.actions.treePanel->isChecked() != visible)
-        w.actions.treePanel->setChecked(visible);
+    if (m_treePanel)
+        m_treePanel->setVisible(visible);
+    if (m_menus.treePanel->isChecked() != visible)
+        m_menus.treePanel->setChecked(visible);
 }
 
-bool LayoutController::treePanelVisible() const { return w.actions.treePanel->isChecked(); }
+bool LayoutController::treePanelVisible() const { return m_menus.treePanel->isChecked(); }
 
 void LayoutController::setLowerPanelOpen(bool open)
 {
-    w.PageControl_AD->setVisible(open);
-    if (w.actions.lowerPanel->isChecked() != open)
-        w.actions.lowerPanel->setChecked(open);
+    m_lower.PageControl_AD->setVisible(open);
+    if (m_menus.lowerPanel->isChecked() != open)
+        m_menus.lowerPanel->setChecked(open);
 }
 
-bool LayoutController::lowerPanelOpen() const { return w.actions.lowerPanel->isChecked(); }
+bool LayoutController::lowerPanelOpen() const { return m_menus.lowerPanel->isChecked(); }
 
 void LayoutController::applySkin(const QString &name)
 {
@@ -74,60 +100,49 @@ void LayoutController::applySkin(const QString &name)
     const bool known = QStyleFactory::keys().contains(name, Qt::CaseInsensitive);
     if (QStyle *style = QStyleFactory::create(known ? name : QStringLiteral("Fusion")))
         QApplication::setStyle(style);
-    for (QAction *t : w.actions.themeGroup->actions())
+    for (QAction *t : m_menus.themeGroup->actions())
         t->setChecked(t->text().compare(name, Qt::CaseInsensitive) == 0);
-    w.themeLabel->setText(name);
+    m_menus.themeLabel->setText(name);
 }
 
 void LayoutController::setLayoutA()
 {
-    w.mainSplitter->setOrientation(Qt::Vertical);
-    w.mainSplitter->setSizes({200, qMax(100, w.mainSplitter->height() - 203)});
+    m_mainSplitter->setOrientation(Qt::Vertical);
+    m_mainSplitter->setSizes({200, qMax(100, m_mainSplitter->height() - 203)});
 }
 
 void LayoutController::setLayoutB()
 {
-    w.mainSplitter->setOrientation(Qt::Horizontal);
-    w.mainSplitter->setSizes({257, qMax(100, w.mainSplitter->width() - 260)});
+    m_mainSplitter->setOrientation(Qt::Horizontal);
+    m_mainSplitter->setSizes({257, qMax(100, m_mainSplitter->width() - 260)});
 }
 
-bool LayoutController::eventFilter(QObject *watched, QEvent *event)
+void LayoutController::applySettings(const MainWindowSettings &s)
 {
-    if (watched == w.PageControl1->tabBar() &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest ||
-         event->type() == QEvent::Show))
-        updateScrollButtons();
-    return QObject::eventFilter(watched, event);
-}
-
-// The tab bar's own scroll arrows decide whether a step is possible; the two
-// buttons at the right of the tabs press them.
-void LayoutController::scrollTabs(int direction)
-{
-    const auto arrows = w.PageControl1->tabBar()->findChildren<QToolButton *>();
-    for (QToolButton *b : arrows) {
-        if ((direction < 0 && b->arrowType() == Qt::LeftArrow) ||
-            (direction > 0 && b->arrowType() == Qt::RightArrow)) {
-            if (b->isVisible() && b->isEnabled())
-                b->click();
-        }
+    QList<int> sizes = m_mainSplitter->sizes();
+    if (sizes.size() == 2) {
+        const int total = sizes[0] + sizes[1];
+        sizes[0] = s.treePanelWidth;
+        sizes[1] = qMax(100, total - s.treePanelWidth);
+        m_mainSplitter->setSizes(sizes);
     }
-    updateScrollButtons();
+    setTreePanelVisible(s.treePanelVisible);
+    setLowerPanelOpen(s.infoAreaVisible);
+    {
+        const QSignalBlocker block(m_menus.showCounts);
+        m_menus.showCounts->setChecked(s.showTitleNums);
+    }
+    applySkin(s.skin);
 }
 
-void LayoutController::updateScrollButtons()
+void LayoutController::collectSettings(MainWindowSettings &s) const
 {
-    bool left = false, right = false;
-    for (QToolButton *b : w.PageControl1->tabBar()->findChildren<QToolButton *>()) {
-        if (!b->isVisible() || !b->isEnabled())
-            continue;
-        if (b->arrowType() == Qt::LeftArrow)
-            left = true;
-        if (b->arrowType() == Qt::RightArrow)
-            right = true;
-    }
-    w.Action1_btn->setEnabled(left);
-    w.Action2_btn->setEnabled(right);
+    s.treePanelVisible = treePanelVisible();
+    s.infoAreaVisible = lowerPanelOpen();
+    const QList<int> sizes = m_mainSplitter->sizes();
+    if (!sizes.isEmpty() && sizes[0] > 0)
+        s.treePanelWidth = sizes[0];
+    s.skin = skin();
 }
 
 } // namespace vireo::gui

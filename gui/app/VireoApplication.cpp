@@ -1,6 +1,6 @@
 #include "gui/app/VireoApplication.h"
 
-#include "gui/app/MainTexts.h"
+#include "gui/shell/MainTexts.h"
 #include "core/library/EventLog.h"
 
 #include <exception>
@@ -17,6 +17,8 @@ VireoApplication::VireoApplication(int &argc, char **argv) : QApplication(argc, 
     setApplicationName(text::kAppTitle);
     setApplicationDisplayName(text::kAppTitle);
     setApplicationVersion(QStringLiteral(VIREO_VERSION));
+    // Wayland compositors find the icon and the name through the desktop entry.
+    setDesktopFileName(QStringLiteral("vireo"));
 }
 
 bool VireoApplication::notify(QObject *receiver, QEvent *event)

@@ -1,30 +1,29 @@
 #include "gui/app/VireoMainForm.h"
 
+#include "core/app/AppSession.h"
+#include "core/library/EventLog.h"
+#include "core/library/LibraryStore.h"
+#include "core/platform/Paths.h"
+#include "core/settings/MainWindowSettings.h"
+#include "core/settings/SettingsCatalogue.h"
+#include "core/settings/TagCodePageSetting.h"
+#include "core/views/LibraryViews.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppServices.h"
 #include "gui/app/LayoutController.h"
-#include "gui/app/MainTexts.h"
 #include "gui/fileops/CsvExportCommand.h"
-#include "core/library/EventLog.h"
-#include "core/library/LibraryStore.h"
 #include "gui/library/ScanController.h"
-#include "core/platform/Paths.h"
-#include "core/settings/MainWindowSettings.h"
-#include "gui/settings/SettingsBinder.h"
-#include "core/settings/SettingsCatalogue.h"
-#include "core/settings/TagCodePageSetting.h"
-#include "gui/views/BrowseController.h"
+#include "gui/shell/MainMediator.h"
+#include "gui/shell/MainTexts.h"
 #include "gui/views/SearchController.h"
 #include "gui/views/TrackListController.h"
-#include "gui/views/TrackListModel.h"
-#include "gui/views/TreeNodeModel.h"
 #include "gui/views/TreesController.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace vireo::gui {
@@ -43,23 +42,8 @@ TVireoMainForm::TVireoMainForm(AppServices &services, QWidget *parent)
     setFont(f);
     resize(915, 743);
 
-    w.window = this;
-    buildMainMenus(w, m_images);
-    buildMainLayout(w, m_images);
-    m_layout = new LayoutController(w, this);
-    m_trackList = new TrackListController(w, app, m_images, this);
-    m_browse = new BrowseController(w, app, m_trackList->model(), this);
-    connect(m_browse, &BrowseController::rowsChanged, m_trackList, &TrackListController::rowsChanged);
-    m_trees = new TreesController(w, app, *m_browse, m_images, this);
-    m_search = new SearchController(w, app, *m_browse, this);
-    m_scans = new ScanController(w, app, *m_browse, *m_trees, this);
-    m_csv = new CsvExportCommand(w, app, this);
-    m_binder = std::make_unique<SettingsBinder>(w, app, *m_layout, *m_trackList);
-    m_about = new TAboutBox(this);
-
-    connect(w.actions.exit, &QAction::triggered, this, &QWidget::close);
-    connect(w.actions.about, &QAction::triggered, m_about, &QDialog::exec);
-
+    createControllers();
+    connectCommands();
     startUp();
 }
 
@@ -69,13 +53,97 @@ TVireoMainForm::~TVireoMainForm()
         shutdown();
 }
 
+// Each controller makes and owns its region; the window places the regions.
+// A subsystem that arrives later is created here as well and installed into
+// its region's host (see docs/architecture.md).
+void TVireoMainForm::createControllers()
+{
+    m_mediator = new MainMediator(this);
+    m_layout = new LayoutController(this, *m_mediator, this);
+    m_trackList = new TrackListController(app, app.views(), *m_mediator, m_images, this, this);
+    m_playerBar = buildPlayerBar(this);
+    installPlayerBar(m_trackList->widgets(), m_playerBar);
+    m_layout->addToolbarMenuTo(m_trackList->widgets().TBXToolbar4);
+    m_trees = new TreesController(app.views(), app.session(), *m_mediator, m_images, this, this);
+    m_trees->widgets().treeMenu->insertAction(m_trees->widgets().showAlbumArtist, m_layout->menus().showCounts);
+    m_search = new SearchController(app.views(), *m_mediator, this);
+    m_trees->widgets().installPage(TreePanelWidgets::SearchPage, m_search->widgets().page);
+    m_layout->placeRegions(m_trees->widgets().Panel_ArticetList, m_trackList->widgets().area);
+    m_scans = new ScanController(app, app.views(), app.session(), *m_mediator, this, this);
+    m_csv = new CsvExportCommand(app, this, this);
+    m_about = new TAboutBox(this);
+}
+
+// The menu and toolbar commands, each to the controller that carries it out.
+void TVireoMainForm::connectCommands()
+{
+    MenuWidgets &a = m_layout->menus();
+    connect(a.openDefault, &QAction::triggered, m_scans, &ScanController::openDefaultFolder);
+    connect(a.checkLatest, &QAction::triggered, m_scans, &ScanController::openDefaultFolder);
+    connect(a.cacheRebuild, &QAction::triggered, m_scans, &ScanController::rebuildCache);
+    connect(a.openFolder, &QAction::triggered, m_scans, &ScanController::openChosenFolder);
+    connect(a.checkFolder, &QAction::triggered, m_scans, &ScanController::openChosenFolder);
+    connect(m_trackList, &TrackListController::filesDropped, m_scans, &ScanController::filesDropped);
+    connect(a.csvOutput, &QAction::triggered, m_csv, &CsvExportCommand::run);
+    connect(a.showAll, &QAction::triggered, m_trackList, &TrackListController::showWholeLibrary);
+    connect(a.selectAll, &QAction::triggered, m_trackList, &TrackListController::selectAll);
+    connect(a.showCounts, &QAction::toggled, m_trees, &TreesController::setShowCounts);
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+    connect(a.about, &QAction::triggered, m_about, &QDialog::exec);
+}
+
+MenuWidgets &TVireoMainForm::menus() { return m_layout->menus(); }
+TreePanelWidgets &TVireoMainForm::treePanel() { return m_trees->widgets(); }
+SearchPageWidgets &TVireoMainForm::searchPage() { return m_search->widgets(); }
+TrackAreaWidgets &TVireoMainForm::trackArea() { return m_trackList->widgets(); }
+LowerPanelWidgets &TVireoMainForm::lowerPanel() { return m_layout->lowerPanel(); }
+CoverStripWidgets &TVireoMainForm::coverStrip() { return m_layout->coverStrip(); }
+StatusBarWidgets &TVireoMainForm::statusWidgets() { return m_layout->statusBar(); }
+
+void TVireoMainForm::applySettings(const MainWindowSettings &s)
+{
+    setGeometry(s.left, s.top, s.width, s.height);
+    m_trackList->applySettings(s);
+    m_trees->applySettings(s);
+    m_layout->applySettings(s);
+    if (TID3TagUseful *store = app.store()) {
+        store->CacheOnly = s.cacheOnly;
+        store->GenreCodeInText = s.genreCodeInText;
+        store->PreferV2 = s.preferV2;
+    }
+    app.session().setMusicFolder(s.musicFolder);
+    app.session().setLastFolder(s.musicFolder);
+}
+
+void TVireoMainForm::collectSettings(MainWindowSettings &s) const
+{
+    s.maximized = isMaximized();
+    const QRect normal = normalGeometry();
+    if (normal.isValid()) {
+        s.top = normal.top();
+        s.left = normal.left();
+        s.height = normal.height();
+        s.width = normal.width();
+    }
+    m_trackList->collectSettings(s);
+    m_trees->collectSettings(s);
+    m_layout->collectSettings(s);
+    if (TID3TagUseful *store = app.store()) {
+        s.preferV2 = store->PreferV2;
+        s.cacheOnly = store->CacheOnly;
+        s.genreCodeInText = store->GenreCodeInText;
+    }
+    s.musicFolder = app.session().musicFolder();
+}
+
 void TVireoMainForm::startUp()
 {
-    app.closing = false;
+    AppSession &session = app.session();
+    session.setClosing(false);
     // The program folder becomes the current folder; the logs live there.
-    app.programFolder = programFolder();
-    QDir::setCurrent(app.programFolder);
-    eventLog().setFolder(app.programFolder);
+    session.setProgramFolder(programFolder());
+    QDir::setCurrent(session.programFolder());
+    eventLog().setFolder(session.programFolder());
     RotateLogs();
     setLoggingEnabled(true);
 
@@ -85,34 +153,32 @@ void TVireoMainForm::startUp()
     app.store()->setMessageHandler([this](const QString &message) {
         QMessageBox::critical(this, text::kAppTitle, message);
     });
-    app.startingUp = true;
+    session.setStartingUp(true);
     app.browse().switchViewMode(views::ViewMode::Loading);
     app.browse().table().setSortKey(0);
     app.browse().takeChanges();
-    app.tempPlaylistPath = app.programFolder + QStringLiteral("$$vire$$.m3u");
 
-    auto settingsStore = makeSettingsStore();
-    app.setSettings(std::move(settingsStore));
+    app.setSettings(makeSettingsStore());
     loadSettings(app.settings(), *m_settings, [this] { app.store()->LoadCaches(); });
-    m_binder->apply(*m_settings);
+    applySettings(*m_settings);
 
-    app.lastFolder = m_settings->musicFolder;
+    session.setLastFolder(m_settings->musicFolder);
     log(u"メニューの初期化開始");
     log(u"メニューの初期化終了");
     log(u"MP3プレイヤーコントローラ初期化開始");
     log(u"MP3プレイヤーコントローラ初期化終了");
 
     m_scans->openDefaultFolder();
-    app.startingUp = false;
+    session.setStartingUp(false);
     m_trackList->columnClick(app.browse().table().lastSortColumn());
-    w.v2_cbx->setChecked(false);
-    w.actions.quickPlay->setChecked(false);
+    m_search->clearV2Box();
+    m_playerBar.quickPlay->setChecked(false);
     log(u"初期化処理終了");
 }
 
 void TVireoMainForm::closeEvent(QCloseEvent *event)
 {
-    app.closing = true;
+    app.session().setClosing(true);
     if (!m_shutDown)
         shutdown();
     event->accept();
@@ -122,7 +188,7 @@ void TVireoMainForm::shutdown()
 {
     m_shutDown = true;
     log(u"終了処理開始");
-    m_binder->collect(*m_settings);
+    collectSettings(*m_settings);
     const Result saved = saveSettings(app.settings(), *m_settings);
     if (!saved.ok() && !m_quietClose)
         QMessageBox::critical(this, text::kAppTitle, saved.message());
@@ -130,26 +196,20 @@ void TVireoMainForm::shutdown()
     log(u"内蔵プレイヤー開放");
     log(u"内蔵プレイヤー開放終了");
     log(u"MP3リストバッファ開放");
-    app.browse().libraryRefreshing();
-    app.browse().takeChanges();
-    m_trackList->model().rowsReplaced();
+    m_trackList->clearRows();
     log(u"MP3リストバッファ開放終了");
-    if (QFile::exists(app.tempPlaylistPath))
-        QFile::remove(app.tempPlaylistPath);
+    if (QFile::exists(app.session().tempPlaylistPath()))
+        QFile::remove(app.session().tempPlaylistPath());
     log(u"M3Uリスト開放");
     log(u"M3Uリスト開放終了");
-    m_trees->artistModel().setNodes(nullptr);
-    m_trees->albumModel().setNodes(nullptr);
-    m_trees->folderModel().setNodes(nullptr);
-    app.trees = {};
-    app.folderTree.clear();
+    m_trees->clearTrees();
 
     log(u"MP3リスト開放");
     app.destroyStore();
     log(u"MP3リスト開放");
     log(u"カバーアートリスト開放開始");
     log(u"カバーアートリスト開放終了");
-    app.hiddenGenres.clear();
+    app.views().setHiddenGenres({});
     log(u"Vireo終了");
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The main window: holds every view of the collection and every command,
-// and runs the start-up and shutdown sequence of the program.
-#include "gui/app/DataModule.h"
-#include "gui/app/MainWidgets.h"
+// The main window: places the regions, creates one controller per region and
+// connects their commands and signals, and runs the start-up and shutdown
+// sequence of the program.
+#include "gui/shell/DataModule.h"
+#include "gui/shell/PlayerBarWidgets.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -14,15 +15,21 @@ struct MainWindowSettings;
 namespace vireo::gui {
 
 class AppServices;
-class BrowseController;
 class CsvExportCommand;
 class LayoutController;
+class MainMediator;
 class ScanController;
 class SearchController;
-class SettingsBinder;
 class TAboutBox;
 class TrackListController;
 class TreesController;
+struct CoverStripWidgets;
+struct LowerPanelWidgets;
+struct MenuWidgets;
+struct SearchPageWidgets;
+struct StatusBarWidgets;
+struct TrackAreaWidgets;
+struct TreePanelWidgets;
 
 class TVireoMainForm : public QMainWindow {
     Q_OBJECT
@@ -31,13 +38,24 @@ public:
     explicit TVireoMainForm(AppServices &app, QWidget *parent = nullptr);
     ~TVireoMainForm() override;
 
-    MainWidgets &widgets() { return w; }
     AppServices &services() { return app; }
+    // The controllers, one per region.
     LayoutController &layout() { return *m_layout; }
     TrackListController &trackList() { return *m_trackList; }
     TreesController &trees() { return *m_trees; }
+    SearchController &search() { return *m_search; }
     ScanController &scans() { return *m_scans; }
     TAboutBox &aboutBox() { return *m_about; }
+    // The regions' widgets, for tests and for subsystems that install themselves.
+    MenuWidgets &menus();
+    TreePanelWidgets &treePanel();
+    SearchPageWidgets &searchPage();
+    TrackAreaWidgets &trackArea();
+    PlayerBarWidgets &playerBar() { return m_playerBar; }
+    LowerPanelWidgets &lowerPanel();
+    CoverStripWidgets &coverStrip();
+    StatusBarWidgets &statusWidgets();
+
     // The shutdown ran (settings and caches written).
     bool shutDown() const { return m_shutDown; }
     // A close that came from a termination signal shows no message boxes.
@@ -47,21 +65,24 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void createControllers();
+    void connectCommands();
+    void applySettings(const MainWindowSettings &s);
+    void collectSettings(MainWindowSettings &s) const;
     void startUp();
     void shutdown();
 
     AppServices &app;
     DataModule m_images;
-    MainWidgets w;
     std::unique_ptr<MainWindowSettings> m_settings;
+    MainMediator *m_mediator = nullptr;
     LayoutController *m_layout = nullptr;
     TrackListController *m_trackList = nullptr;
-    BrowseController *m_browse = nullptr;
+    PlayerBarWidgets m_playerBar; // until the playback controller owns it
     TreesController *m_trees = nullptr;
     SearchController *m_search = nullptr;
     ScanController *m_scans = nullptr;
     CsvExportCommand *m_csv = nullptr;
-    std::unique_ptr<SettingsBinder> m_binder;
     TAboutBox *m_about = nullptr;
     bool m_shutDown = false;
     bool m_quietClose = false;

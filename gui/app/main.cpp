@@ -4,10 +4,37 @@
 #include "gui/app/VireoApplication.h"
 #include "gui/app/VireoMainForm.h"
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+const char kUsage[] =
+    "usage: vireo [--version | --help]\n"
+    "Vireo: a desktop program for a collection of MP3 files. It takes no other\n"
+    "arguments: the music folder is chosen in the program (MP3Dir in vireo.ini).\n"
+    "The command-line program is vireo-cli.\n";
+}
+
 int main(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::printf("vireo %s\n", VIREO_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     vireo::gui::SignalCloser::blockTerminationSignals();
     vireo::gui::VireoApplication app(argc, argv);
+    // Qt has taken its own options (-platform, -style, ...); anything left is
+    // not ours either.
+    if (app.arguments().size() > 1) {
+        std::fprintf(stderr, "vireo: unknown argument \"%s\"\n%s", qPrintable(app.arguments().at(1)), kUsage);
+        return 2;
+    }
     vireo::gui::AppServices services;
     vireo::gui::TVireoMainForm form(services);
     vireo::gui::SignalCloser closer(&form);

@@ -2,23 +2,25 @@
 // "CSV出力": asks for a file name and writes the library there as CSV.
 #include <QObject>
 
+class QWidget;
+
 namespace vireo::gui {
 
-class AppServices;
-struct MainWidgets;
+class StoreAccess;
 
 class CsvExportCommand : public QObject {
     Q_OBJECT
 public:
-    CsvExportCommand(MainWidgets &w, AppServices &app, QObject *parent = nullptr);
+    // `window` owns the file dialog and the message box.
+    CsvExportCommand(const StoreAccess &store, QWidget *window, QObject *parent = nullptr);
+    // Asks for the file name, then exports.
+    void run();
     // Writes the CSV file; false (with a message box) when it cannot be written.
     bool exportTo(const QString &path);
 
 private:
-    void run();
-
-    MainWidgets &w;
-    AppServices &app;
+    const StoreAccess &m_store;
+    QWidget *window;
 };
 
 } // namespace vireo::gui

@@ -1,29 +1,18 @@
 #include "gui/library/ScanController.h"
 
-#include "gui/app/AppServices.h"
-#include "gui/app/MainTexts.h"
-#include "gui/app/MainWidgets.h"
+#include "core/app/AppSession.h"
 #include "core/library/EventLog.h"
-#include "gui/library/FindFileForm.h"
 #include "core/library/LibraryScan.h"
 #include "core/library/LibraryStore.h"
 #include "core/platform/FileAccess.h"
-#include "gui/views/BrowseController.h"
-#include "gui/views/TreesController.h"
+#include "core/views/LibraryViews.h"
+#include "gui/library/FindFileForm.h"
+#include "gui/shell/MainMediator.h"
+#include "gui/shell/MainTexts.h"
+#include "gui/shell/StoreAccess.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDragMoveEvent>
-#include <QDropEvent>
 #include <QFileDialog>
-#include <QLabel>
-#include <QMainWindow>
 #include <QMessageBox>
-#include <QMimeData>
-#include <QScrollBar>
-#include <QTabWidget>
-#include <QTableView>
 
 #include <memory>
 
@@ -46,17 +35,16 @@ const QString kChooseFolder = QStringLiteral("フォルダを選択してくだ�
 // rebuild of the views at the moment the scan asks for it.
 class WindowScanHost : public ScanHost {
 public:
-    WindowScanHost(MainWidgets &w, AppServices &app, BrowseController &browse, TreesController &trees)
-        : w(w), app(app), browse(browse), trees(trees)
+    WindowScanHost(QWidget *window, views::LibraryViews &views, MainMediator &mediator)
+        : window(window), m_views(views), mediator(mediator)
     {
     }
 
     void scanStarted(const QString &) override
     {
-        app.browse().libraryRefreshing();
-        browse.apply();
-        w.SpTBXLabelItem4->setText(kStatusSearching);
-        form = std::make_unique<TFindFileForm>(w.window, kSearchCaption, kSearching);
+        libraryCleared();
+        mediator.showStatus(kStatusSearching);
+        form = std::make_unique<TFindFileForm>(window, kSearchCaption, kSearching);
         form->repaintNow();
     }
     void processEvents() override
@@ -94,109 +82,103 @@ public:
     {
         if (wholeLibrary) {
             // The playlist tab is filled here once playlists exist.
-            TFindFileForm building(w.window, kSearchCaption, kBuilding);
+            TFindFileForm building(window, kSearchCaption, kBuilding);
             building.repaintNow();
-            trees.rebuildTrees();
+            mediator.requestTreesRebuild();
         } else {
-            trees.addFolderView(scannedFolder, int(outcome.Files.size()));
+            mediator.requestFolderView(scannedFolder, int(outcome.Files.size()));
         }
     }
-    void showTrackCount(const QString &text) override { w.SpTBXLabelItem2->setText(text); }
+    void showTrackCount(const QString &text) override { mediator.showTrackCount(text); }
     void libraryCleared() override
     {
-        app.browse().libraryRefreshing();
-        browse.apply();
+        m_views.browse().libraryRefreshing();
+        mediator.showBrowseChanges(m_views.browse().takeChanges());
     }
     void showMessage(const QString &text) override
     {
-        QMessageBox::warning(w.window, text::kAppTitle, text);
+        QMessageBox::warning(window, text::kAppTitle, text);
     }
 
     QString scannedFolder;
 
 private:
-    MainWidgets &w;
-    AppServices &app;
-    BrowseController &browse;
-    TreesController &trees;
+    QWidget *window;
+    views::LibraryViews &m_views;
+    MainMediator &mediator;
     std::unique_ptr<TFindFileForm> form;
 };
 
 } // namespace
 
-ScanController::ScanController(MainWidgets &widgets, AppServices &services, BrowseController &b,
-                               TreesController &t, QObject *parent)
-    : QObject(parent), w(widgets), app(services), browse(b), trees(t)
+ScanController::ScanController(const StoreAccess &store, views::LibraryViews &views, AppSession &session,
+                               MainMediator &mediator, QWidget *window, QObject *parent)
+    : QObject(parent), m_store(store), m_views(views), session(session), mediator(mediator), window(window)
 {
-    connect(w.actions.openDefault, &QAction::triggered, this, &ScanController::openDefaultFolder);
-    connect(w.actions.checkLatest, &QAction::triggered, this, &ScanController::openDefaultFolder);
-    connect(w.actions.cacheRebuild, &QAction::triggered, this, &ScanController::rebuildCache);
-    connect(w.actions.openFolder, &QAction::triggered, this, &ScanController::openChosenFolder);
-    connect(w.actions.checkFolder, &QAction::triggered, this, &ScanController::openChosenFolder);
-    w.ListView_MAIN->viewport()->installEventFilter(this);
     m_askDrop = [this] {
-        return QMessageBox::warning(w.window, text::kAppTitle, kDropQuestion,
+        return QMessageBox::warning(this->window, text::kAppTitle, kDropQuestion,
                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     };
 }
 
 void ScanController::openDefaultFolder()
 {
-    TID3TagUseful *store = app.store();
+    TID3TagUseful *store = m_store.store();
     if (!store)
         return;
-    WindowScanHost host(w, app, browse, trees);
-    OpenDefaultFolder(*store, app.musicFolder, app.startingUp, host);
-    w.SpTBXLabelItem4->clear();
+    WindowScanHost host(window, m_views, mediator);
+    OpenDefaultFolder(*store, session.musicFolder(), session.startingUp(), host);
+    mediator.showStatus(QString());
 }
 
 void ScanController::rebuildCache()
 {
-    TID3TagUseful *store = app.store();
+    TID3TagUseful *store = m_store.store();
     if (!store)
         return;
-    WindowScanHost host(w, app, browse, trees);
-    RebuildCache(*store, app.musicFolder, host);
-    w.SpTBXLabelItem4->clear();
+    WindowScanHost host(window, m_views, mediator);
+    RebuildCache(*store, session.musicFolder(), host);
+    mediator.showStatus(QString());
 }
 
 void ScanController::openChosenFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(w.window, kChooseFolder, app.lastFolder);
+    const QString folder = QFileDialog::getExistingDirectory(window, kChooseFolder,
+                                                             session.lastFolder());
     if (!folder.isEmpty())
         openFolder(folder);
-    w.PageControl1->setCurrentIndex(4);
+    mediator.requestLeftPage(4); // the folder view
 }
 
 void ScanController::openFolder(const QString &folder)
 {
-    app.lastFolder = folder;
+    session.setLastFolder(folder);
     scanFolder(folder, false);
 }
 
 int ScanController::scanFolder(const QString &folder, bool wholeLibrary)
 {
-    TID3TagUseful *store = app.store();
+    TID3TagUseful *store = m_store.store();
     if (!store)
         return 0;
-    WindowScanHost host(w, app, browse, trees);
+    WindowScanHost host(window, m_views, mediator);
     host.scannedFolder = folder.endsWith(u'/') ? folder : folder + u'/';
     const ScanOutcome out = ScanFolder(*store, folder, wholeLibrary, host);
-    w.SpTBXLabelItem4->clear();
+    mediator.showStatus(QString());
     return int(out.Files.size());
 }
 
 void ScanController::addDropped(const QStringList &names)
 {
-    TID3TagUseful *store = app.store();
+    TID3TagUseful *store = m_store.store();
     if (!store)
         return;
     WriteLog(QStringLiteral("MP3ファイル読み込み処理開始"));
     WriteLog(QStringLiteral("DROPしたMP3ファイル数") + QString::number(names.size()) + QStringLiteral("ファイル"));
-    app.browse().libraryRefreshing();
-    browse.apply();
+    m_views.browse().libraryRefreshing();
+    mediator.showBrowseChanges(m_views.browse().takeChanges());
     {
-        TFindFileForm form(w.window, kDropCaption, kDropChecking);
+        TFindFileForm form(window, kDropCaption, kDropChecking);
         form.repaintNow();
         form.setTitle(kReadingTags);
         form.setCancelEnabled(false);
@@ -213,50 +195,19 @@ void ScanController::addDropped(const QStringList &names)
         }
         form.setTitle(kDropBuilding);
         form.repaintNow();
-        trees.rebuildTrees();
+        mediator.requestTreesRebuild();
         store->ReleaseRetired();
-        w.SpTBXLabelItem2->setText(text::kTrackCountPrefix + QString::number(store->TrackCount()));
+        mediator.showTrackCount(text::kTrackCountPrefix + QString::number(store->TrackCount()));
     }
     WriteLog(QStringLiteral("MP3ファイル読み込みワーク解放"));
-    w.SpTBXLabelItem4->clear();
-    trees.switchToArtistView();
+    mediator.showStatus(QString());
+    mediator.requestArtistView();
 }
 
-bool ScanController::eventFilter(QObject *watched, QEvent *event)
+void ScanController::filesDropped(const QStringList &names)
 {
-    if (watched != w.ListView_MAIN->viewport())
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *e = static_cast<QDropEvent *>(event);
-        if (!e->mimeData()->hasUrls() || !(e->possibleActions() & Qt::CopyAction))
-            return false;
-        e->setDropAction(Qt::CopyAction);
-        e->accept();
-        // Near the top or bottom edge the list scrolls.
-        const int y = e->position().toPoint().y();
-        QScrollBar *bar = w.ListView_MAIN->verticalScrollBar();
-        if (y < 15)
-            bar->setValue(bar->value() - 1);
-        else if (y > w.ListView_MAIN->viewport()->height() - 15)
-            bar->setValue(bar->value() + 1);
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *e = static_cast<QDropEvent *>(event);
-        QStringList names;
-        for (const QUrl &u : e->mimeData()->urls())
-            if (u.isLocalFile())
-                names << u.toLocalFile();
-        e->acceptProposedAction();
-        if (!names.isEmpty() && m_askDrop && m_askDrop())
-            addDropped(names);
-        return true;
-    }
-    default:
-        return QObject::eventFilter(watched, event);
-    }
+    if (m_askDrop && m_askDrop())
+        addDropped(names);
 }
 
 } // namespace vireo::gui

@@ -7,18 +7,26 @@
 
 #include <functional>
 
+class QWidget;
+
+namespace vireo {
+class AppSession;
+namespace views {
+class LibraryViews;
+}
+}
+
 namespace vireo::gui {
 
-class AppServices;
-class BrowseController;
-class TreesController;
-struct MainWidgets;
+class MainMediator;
+class StoreAccess;
 
 class ScanController : public QObject {
     Q_OBJECT
 public:
-    ScanController(MainWidgets &w, AppServices &app, BrowseController &browse, TreesController &trees,
-                   QObject *parent = nullptr);
+    // `window` is the owner of the progress windows and message boxes.
+    ScanController(const StoreAccess &store, views::LibraryViews &views, AppSession &session,
+                   MainMediator &mediator, QWidget *window, QObject *parent = nullptr);
 
     // "デフォルトフォルダを開く(&O)", "最新のファイルを確認" and the start-up scan.
     void openDefaultFolder();
@@ -28,6 +36,8 @@ public:
     void openChosenFolder();
     // Scans a folder the user picked (the chooser's answer).
     void openFolder(const QString &folder);
+    // Files dropped on the track list: asks, then adds them.
+    void filesDropped(const QStringList &names);
     // A drop on the track list, after the user said yes.
     void addDropped(const QStringList &names);
     // The scan of one folder; whole-library rebuilds the trees, otherwise the
@@ -37,15 +47,12 @@ public:
     // Tests answer the drop question instead of a user.
     void setDropQuestion(std::function<bool()> ask) { m_askDrop = std::move(ask); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-
-    MainWidgets &w;
-    AppServices &app;
-    BrowseController &browse;
-    TreesController &trees;
+    const StoreAccess &m_store;
+    views::LibraryViews &m_views;
+    AppSession &session;
+    MainMediator &mediator;
+    QWidget *window;
     std::function<bool()> m_askDrop;
 };
 

@@ -1,9 +1,8 @@
 #include "gui/views/SearchController.h"
 
-#include "gui/app/AppServices.h"
-#include "gui/app/MainWidgets.h"
-#include "gui/views/BrowseController.h"
+#include "core/views/LibraryViews.h"
 #include "core/views/Search.h"
+#include "gui/shell/MainMediator.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -11,9 +10,8 @@
 
 namespace vireo::gui {
 
-SearchController::SearchController(MainWidgets &widgets, AppServices &services, BrowseController &b,
-                                   QObject *parent)
-    : QObject(parent), w(widgets), app(services), browse(b)
+SearchController::SearchController(views::LibraryViews &views, MainMediator &m, QObject *parent)
+    : QObject(parent), m_views(views), mediator(m), w(buildSearchPage())
 {
     connect(w.Btn_Search, &QPushButton::clicked, this, &SearchController::search);
 }
@@ -32,8 +30,10 @@ void SearchController::search()
     for (int i = 0; i < w.searchFields.size() && i < int(std::size(bits)); ++i)
         if (w.searchFields[i]->isChecked())
             request.Fields |= bits[i];
-    app.browse().search(request);
-    browse.apply();
+    m_views.browse().search(request);
+    mediator.showBrowseChanges(m_views.browse().takeChanges());
 }
+
+void SearchController::clearV2Box() { w.v2_cbx->setChecked(false); }
 
 } // namespace vireo::gui

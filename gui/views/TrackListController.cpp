@@ -1,24 +1,31 @@
 #include "gui/views/TrackListController.h"
 
-#include "gui/app/AppServices.h"
-#include "gui/app/MainWidgets.h"
 #include "core/library/LibraryStore.h"
-#include "gui/views/TrackListModel.h"
+#include "core/settings/MainWindowSettings.h"
 #include "core/views/TrackTable.h"
+#include "core/views/LibraryViews.h"
+#include "gui/shell/MainMediator.h"
+#include "gui/shell/SettingsValues.h"
+#include "gui/shell/StoreAccess.h"
+#include "gui/views/TrackListModel.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTableView>
 
 namespace vireo::gui {
 
-TrackListController::TrackListController(MainWidgets &widgets, AppServices &services,
-                                         const DataModule &images, QObject *parent)
-    : QObject(parent), w(widgets), app(services)
+TrackListController::TrackListController(const StoreAccess &store, views::LibraryViews &views,
+                                         MainMediator &m, const DataModule &images, QMainWindow *window,
+                                         QObject *parent)
+    : QObject(parent), m_store(store), m_views(views), mediator(m), w(buildTrackArea(window))
 {
-    m_model = new TrackListModel(app.browse().table(), images, this);
+    m_model = new TrackListModel(m_views.browse().table(), images, this);
     QTableView *list = w.ListView_MAIN;
     QItemSelectionModel *old = list->selectionModel();
     list->setModel(m_model);
@@ -42,17 +49,31 @@ TrackListController::TrackListController(MainWidgets &widgets, AppServices &serv
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TrackListController::selectionChanged);
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
-        w.actions.trackMenu->popup(w.ListView_MAIN->viewport()->mapToGlobal(p));
+        w.trackMenu->popup(w.ListView_MAIN->viewport()->mapToGlobal(p));
     });
-    connect(w.actions.selectAll, &QAction::triggered, this, &TrackListController::selectAll);
-    connect(w.actions.ctxSelectAll, &QAction::triggered, this, &TrackListController::selectAll);
-    connect(w.actions.ctxDeleteFromCache, &QAction::triggered, this,
-            &TrackListController::deleteSelectedFromCache);
-    for (auto it = w.actions.columnByTag.begin(); it != w.actions.columnByTag.end(); ++it) {
+    connect(w.ctxSelectAll, &QAction::triggered, this, &TrackListController::selectAll);
+    connect(w.ctxDeleteFromCache, &QAction::triggered, this, &TrackListController::deleteSelectedFromCache);
+    for (auto it = w.columnByTag.begin(); it != w.columnByTag.end(); ++it) {
         const int tag = it.key();
         connect(it.value(), &QAction::triggered, this, [this, tag] { toggleColumn(tag); });
     }
+    connect(w.TabControl1, &QTabBar::currentChanged, this, &TrackListController::tabClicked);
+    connect(w.id3v2Show, &QAction::toggled, this, [this](bool on) {
+        m_views.browse().toggleShowV2(on);
+        showChanges();
+    });
+    list->viewport()->installEventFilter(this);
+
+    connect(&mediator, &MainMediator::albumTabsChanged, this, &TrackListController::showTabs);
+    connect(&mediator, &MainMediator::trackRowsChanged, this, [this] {
+        m_model->rowsReplaced();
+        rowsChanged();
+    });
+    connect(&mediator, &MainMediator::trackListFocusRequested, this,
+            [this] { w.ListView_MAIN->setFocus(); });
 }
+
+void TrackListController::showChanges() { mediator.showBrowseChanges(m_views.browse().takeChanges()); }
 
 void TrackListController::showWidths()
 {
@@ -69,7 +90,7 @@ void TrackListController::showWidths()
             h->resizeSection(p, width);
         }
     }
-    for (auto it = w.actions.columnByTag.begin(); it != w.actions.columnByTag.end(); ++it)
+    for (auto it = w.columnByTag.begin(); it != w.columnByTag.end(); ++it)
         it.value()->setChecked(m_widths.isShown(it.key()));
     m_showingWidths = false;
 }
@@ -112,7 +133,7 @@ void TrackListController::toggleColumn(int tag)
 
 void TrackListController::columnClick(int position)
 {
-    app.browse().table().columnClick(position);
+    m_views.browse().table().columnClick(position);
     m_model->rowsReplaced();
     rowsChanged();
 }
@@ -123,32 +144,46 @@ void TrackListController::selectAll()
     w.ListView_MAIN->setFocus();
 }
 
-void TrackListController::rowsChanged()
+void TrackListController::showWholeLibrary()
 {
-    w.selectionSize->setText(QStringLiteral("0"));
+    m_views.browse().showWholeLibrary();
+    showChanges();
+}
+
+void TrackListController::setSelectionSize(const QString &text)
+{
+    m_selectionSize = text;
+    mediator.showSelectionSize(text);
+}
+
+void TrackListController::rowsChanged() { setSelectionSize(QStringLiteral("0")); }
+
+void TrackListController::clearRows()
+{
+    m_views.browse().libraryRefreshing();
+    m_views.browse().takeChanges();
+    m_model->rowsReplaced();
 }
 
 void TrackListController::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
 {
-    if (!deselected.isEmpty())
-        w.selectionSize->setText(QStringLiteral("0"));
-    const views::TrackTable &table = app.browse().table();
-    QString total = w.selectionSize->text();
+    QString total = deselected.isEmpty() ? m_selectionSize : QStringLiteral("0");
+    const views::TrackTable &table = m_views.browse().table();
     for (const QItemSelectionRange &range : selected) {
         for (int row = range.top(); row <= range.bottom(); ++row) {
             if (const TID3ListItem *t = table.track(row))
                 total = views::addSelectionSize(total, t->FileSize);
         }
     }
-    w.selectionSize->setText(total);
+    setSelectionSize(total);
 }
 
 void TrackListController::deleteSelectedFromCache()
 {
-    TID3TagUseful *store = app.store();
+    TID3TagUseful *store = m_store.store();
     if (!store)
         return;
-    const views::TrackTable &table = app.browse().table();
+    const views::TrackTable &table = m_views.browse().table();
     QModelIndexList rows = w.ListView_MAIN->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end());
     std::vector<TID3ListItem *> tracks;
@@ -159,12 +194,106 @@ void TrackListController::deleteSelectedFromCache()
         return;
     w.ListView_MAIN->clearSelection();
     for (TID3ListItem *t : tracks) {
-        app.browse().forgetTrack(t);
+        m_views.browse().forgetTrack(t);
         store->DeleteFromCache(t->FileName);
     }
-    app.browse().takeChanges();
+    m_views.browse().takeChanges();
     m_model->rowsReplaced();
     rowsChanged();
+}
+
+void TrackListController::showTabs()
+{
+    const auto &tabs = m_views.browse().tabs();
+    QTabBar *bar = w.TabControl1;
+    m_showingTabs = true;
+    const QSignalBlocker block(bar);
+    while (bar->count() > int(tabs.size()))
+        bar->removeTab(bar->count() - 1);
+    for (int i = 0; i < int(tabs.size()); ++i) {
+        if (i < bar->count())
+            bar->setTabText(i, tabs[size_t(i)].Caption);
+        else
+            bar->addTab(tabs[size_t(i)].Caption);
+        bar->setTabToolTip(i, tabs[size_t(i)].Caption);
+    }
+    bar->setCurrentIndex(m_views.browse().activeTab());
+    m_showingTabs = false;
+}
+
+void TrackListController::tabClicked(int index)
+{
+    if (m_showingTabs || index < 0)
+        return;
+    m_views.browse().activateTab(index);
+    showChanges();
+}
+
+bool TrackListController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != w.ListView_MAIN->viewport())
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *e = static_cast<QDropEvent *>(event);
+        if (!e->mimeData()->hasUrls() || !(e->possibleActions() & Qt::CopyAction))
+            return false;
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+        // Near the top or bottom edge the list scrolls.
+        const int y = e->position().toPoint().y();
+        QScrollBar *bar = w.ListView_MAIN->verticalScrollBar();
+        if (y < 15)
+            bar->setValue(bar->value() - 1);
+        else if (y > w.ListView_MAIN->viewport()->height() - 15)
+            bar->setValue(bar->value() + 1);
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *e = static_cast<QDropEvent *>(event);
+        QStringList names;
+        for (const QUrl &u : e->mimeData()->urls())
+            if (u.isLocalFile())
+                names << u.toLocalFile();
+        e->acceptProposedAction();
+        if (!names.isEmpty())
+            emit filesDropped(names);
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+void TrackListController::applySettings(const MainWindowSettings &s)
+{
+    w.ListView_MAIN->setFont(toQFont(s.trackListFont));
+    setBackground(w.ListView_MAIN, s.trackListColor);
+    setTextColour(w.ListView_MAIN, s.trackListFont.color);
+
+    setColumnWidth(1, 0);
+    for (int tag = 1; tag <= 10; ++tag) {
+        setWidthOfTag(tag, s.columnWidths[size_t(tag)]);
+        setRestoreWidth(tag, s.restoreWidths[size_t(tag)]);
+    }
+    m_views.browse().table().setLastSortColumn(s.lastSortColumn);
+    m_views.browse().setAllAlbumTabFlg(s.allAlbumTabs);
+    {
+        const QSignalBlocker block(w.id3v2Show);
+        w.id3v2Show->setEnabled(true);
+        w.id3v2Show->setChecked(s.preferV2);
+    }
+    m_views.browse().setShowV2(s.preferV2);
+    m_model->setRowColours(toQColor(s.rowColor1), toQColor(s.rowColor2));
+}
+
+void TrackListController::collectSettings(MainWindowSettings &s) const
+{
+    s.trackListFont = fromQFont(w.ListView_MAIN->font(), s.trackListFont);
+    for (int tag = 1; tag <= 10; ++tag)
+        s.columnWidths[size_t(tag)] = widthOfTag(tag);
+    s.lastSortColumn = m_views.browse().table().lastSortColumn();
 }
 
 } // namespace vireo::gui

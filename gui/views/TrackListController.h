@@ -1,26 +1,38 @@
 #pragma once
-// The track list: its columns (widths, hide and show by tag), sorting by a
-// header click, select all, the selection size in the status bar, its context
-// menu and "キャッシュから削除".
+// The track-list area: the album tabs, the track list's columns (widths, hide
+// and show by tag), sorting by a header click, select all, the selection size,
+// its context menu, "キャッシュから削除", "全曲表示", "ID3v2表示", and drops of
+// files on the list. Owns the track-list area's widgets.
 #include "core/views/TrackColumns.h"
+#include "gui/shell/TrackAreaWidgets.h"
 
 #include <QObject>
+#include <QStringList>
 
 class QItemSelection;
+class QMainWindow;
+
+namespace vireo {
+struct MainWindowSettings;
+namespace views {
+class LibraryViews;
+}
+}
 
 namespace vireo::gui {
 
-class AppServices;
 class DataModule;
+class MainMediator;
+class StoreAccess;
 class TrackListModel;
-struct MainWidgets;
 
 class TrackListController : public QObject {
     Q_OBJECT
 public:
-    TrackListController(MainWidgets &w, AppServices &app, const DataModule &images,
-                        QObject *parent = nullptr);
+    TrackListController(const StoreAccess &store, views::LibraryViews &views, MainMediator &mediator,
+                        const DataModule &images, QMainWindow *window, QObject *parent = nullptr);
 
+    TrackAreaWidgets &widgets() { return w; }
     TrackListModel &model() { return *m_model; }
 
     // Width of the column at a position (0 = hidden), and setting it.
@@ -39,21 +51,44 @@ public:
     // A header click on a position: sorts, and that column becomes LastSortColumn.
     void columnClick(int position);
     void selectAll();
+    // "全曲表示".
+    void showWholeLibrary();
     // "キャッシュから削除".
     void deleteSelectedFromCache();
-    // The track list was refilled: the selection is gone.
-    void rowsChanged();
+    // Shutdown: the list shows no rows.
+    void clearRows();
+
+    // The list's font, colours, column widths, sort column, album-tab and ID3v2 toggles.
+    void applySettings(const MainWindowSettings &s);
+    void collectSettings(MainWindowSettings &s) const;
+
+signals:
+    // Files or folders were dropped on the track list (local paths).
+    void filesDropped(const QStringList &names);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
+    // The track list was refilled: the selection is gone.
+    void rowsChanged();
+    void setSelectionSize(const QString &text);
     // Shows the widths and check marks the column state holds.
     void showWidths();
+    void showTabs();
+    void tabClicked(int index);
+    void showChanges();
 
-    MainWidgets &w;
-    AppServices &app;
+    const StoreAccess &m_store;
+    views::LibraryViews &m_views;
+    MainMediator &mediator;
+    TrackAreaWidgets w;
     TrackListModel *m_model;
     views::ColumnWidths m_widths;
+    QString m_selectionSize = QStringLiteral("0");
     bool m_showingWidths = false;
+    bool m_showingTabs = false;
 };
 
 } // namespace vireo::gui

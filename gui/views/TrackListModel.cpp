@@ -1,6 +1,6 @@
 #include "gui/views/TrackListModel.h"
 
-#include "gui/app/DataModule.h"
+#include "gui/shell/DataModule.h"
 #include "core/views/TrackTable.h"
 
 namespace vireo::gui {

@@ -1,6 +1,6 @@
 #include "gui/views/TreeNodeModel.h"
 
-#include "gui/app/DataModule.h"
+#include "gui/shell/DataModule.h"
 
 namespace vireo::gui {
 

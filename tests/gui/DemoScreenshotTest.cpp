@@ -1,6 +1,5 @@
 // A picture of the main window over the bundled demo collection, saved to
 // the build folder: an artist chosen, its album tabs and its tracks listed.
-#include "gui/app/MainWidgets.h"
 #include "gui/app/VireoMainForm.h"
 #include "tests/gui/helpers/GuiFixture.h"
 
@@ -26,15 +25,15 @@ private slots:
         fx.setIni("MusicList", "LVM_FileNameWidth", "160");
         TVireoMainForm &form = fx.start();
         form.resize(1100, 640);
-        MainWidgets &w = form.widgets();
-        QTreeView *tree = w.TreeView_Artist;
+        WindowParts w = parts(form);
+        QTreeView *tree = w.tree.TreeView_Artist;
         QVERIFY(tree->model()->rowCount() > 1);
         const QModelIndex artist = tree->model()->index(1, 0);
         tree->expand(artist);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(artist).center());
-        QVERIFY(w.TabControl1->count() >= 2);
-        QVERIFY(w.ListView_MAIN->model()->rowCount() > 0);
-        w.ListView_MAIN->selectRow(0);
+        QVERIFY(w.area.TabControl1->count() >= 2);
+        QVERIFY(w.area.ListView_MAIN->model()->rowCount() > 0);
+        w.area.ListView_MAIN->selectRow(0);
         QApplication::processEvents();
         const QImage shot = form.grab().toImage();
         QVERIFY(!shot.isNull());

@@ -1,6 +1,5 @@
 // The main window's commands: the right texts and shortcuts in the right
 // places, later commands present but disabled, shared toggles kept in step.
-#include "gui/app/MainWidgets.h"
 #include "gui/app/VireoMainForm.h"
 #include "tests/gui/helpers/GuiFixture.h"
 
@@ -13,7 +12,7 @@
 #include <QtTest>
 
 using namespace vireo::gui;
-using vireo::gui::test::GuiFixture;
+using namespace vireo::gui::test;
 
 namespace {
 QAction *findAction(QWidget *root, const QString &caption)
@@ -71,37 +70,37 @@ private slots:
     {
         GuiFixture fx(QList<vireo::gui::test::Song>{});
         TVireoMainForm &form = fx.start();
-        MainWidgets &w = form.widgets();
+        WindowParts w = parts(form);
         QAction *toolbarToggle = nullptr;
-        for (QAction *a : w.TBXToolbar2->actions())
+        for (QAction *a : w.menus.TBXToolbar2->actions())
             if (a->text() == QStringLiteral("ツリー表示"))
                 toolbarToggle = a;
         QVERIFY(toolbarToggle);
         toolbarToggle->trigger();
-        QVERIFY(!w.actions.treePanel->isChecked());
-        QVERIFY(!w.Panel_ArticetList->isVisible());
-        w.actions.treePanel->trigger();
+        QVERIFY(!w.menus.treePanel->isChecked());
+        QVERIFY(!w.tree.Panel_ArticetList->isVisible());
+        w.menus.treePanel->trigger();
         QVERIFY(toolbarToggle->isChecked());
-        QVERIFY(w.Panel_ArticetList->isVisible());
+        QVERIFY(w.tree.Panel_ArticetList->isVisible());
     }
 
     void layoutsMoveTheTreePanel()
     {
         GuiFixture fx(QList<vireo::gui::test::Song>{});
         TVireoMainForm &form = fx.start();
-        MainWidgets &w = form.widgets();
-        w.actions.layoutA->trigger();
-        QCOMPARE(w.mainSplitter->orientation(), Qt::Vertical);
-        w.actions.layoutB->trigger();
-        QCOMPARE(w.mainSplitter->orientation(), Qt::Horizontal);
-        QCOMPARE(w.mainSplitter->handleWidth(), 3);
+        WindowParts w = parts(form);
+        w.menus.layoutA->trigger();
+        QCOMPARE(w.layout.mainSplitter()->orientation(), Qt::Vertical);
+        w.menus.layoutB->trigger();
+        QCOMPARE(w.layout.mainSplitter()->orientation(), Qt::Horizontal);
+        QCOMPARE(w.layout.mainSplitter()->handleWidth(), 3);
     }
 
     void leftPagesCarryHints()
     {
         GuiFixture fx(QList<vireo::gui::test::Song>{});
         TVireoMainForm &form = fx.start();
-        QTabWidget *pc = form.widgets().PageControl1;
+        QTabWidget *pc = form.treePanel().PageControl1;
         QCOMPARE(pc->count(), 5);
         const QStringList hints = {"Artist & Album List", "Album List", "M3U Play List",
                                    "MP3 Finder", ""};

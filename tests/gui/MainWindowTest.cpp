@@ -2,7 +2,6 @@
 // through the trees, tabs, columns, search, folder view and filter, and a
 // clean close and restart.
 #include "gui/app/AppServices.h"
-#include "gui/app/MainWidgets.h"
 #include "core/library/LibraryStore.h"
 #include "gui/app/VireoMainForm.h"
 #include "gui/fileops/CsvExportCommand.h"
@@ -54,9 +53,9 @@ void clickNode(QTreeView *tree, const QModelIndex &index)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, r.center());
 }
 
-QStringList titles(MainWidgets &w) { return columnTexts(w.ListView_MAIN->model(), kTitleColumn); }
+QStringList titles(const WindowParts &w) { return columnTexts(w.area.ListView_MAIN->model(), kTitleColumn); }
 // The titles as a sorted list, where the order is the file system's.
-QStringList titleSet(MainWidgets &w)
+QStringList titleSet(const WindowParts &w)
 {
     QStringList t = titles(w);
     t.sort();
@@ -80,15 +79,15 @@ private slots:
     {
         GuiFixture fx;
         TVireoMainForm &form = fx.start();
-        MainWidgets &w = form.widgets();
-        QCOMPARE(topLevelTexts(w.TreeView_Artist->model()),
+        WindowParts w = parts(form);
+        QCOMPARE(topLevelTexts(w.tree.TreeView_Artist->model()),
                  QStringList({"コンピレーション", "Alpha", "Beta", "Gamma"}));
-        QCOMPARE(topLevelTexts(w.TreeView_Album->model()),
+        QCOMPARE(topLevelTexts(w.tree.TreeView_Album->model()),
                  QStringList({"First", "Live", "Only", "Second"}));
-        QCOMPARE(w.SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：6"));
-        QVERIFY(w.SpTBXLabelItem4->text().isEmpty());
+        QCOMPARE(w.status.SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：6"));
+        QVERIFY(w.status.SpTBXLabelItem4->text().isEmpty());
         // The list stays empty until the user picks something.
-        QCOMPARE(w.ListView_MAIN->model()->rowCount(), 0);
+        QCOMPARE(w.area.ListView_MAIN->model()->rowCount(), 0);
         const QStringList log = fx.logLines();
         QVERIFY(log.value(0).startsWith("コンピレーション"));
         const int load = indexOfLine(log, "パラメタの読み込み開始");
@@ -101,18 +100,18 @@ private slots:
     void artistSelectionFillsTabsAndAlbumTabNarrows()
     {
         GuiFixture fx;
-        MainWidgets &w = fx.start().widgets();
-        clickNode(w.TreeView_Artist, topLevel(w.TreeView_Artist, "Alpha"));
-        QCOMPARE(tabCaptions(w.TabControl1), QStringList({"全曲", "First", "Second"}));
-        QCOMPARE(w.TabControl1->currentIndex(), 0);
+        WindowParts w = parts(fx.start());
+        clickNode(w.tree.TreeView_Artist, topLevel(w.tree.TreeView_Artist, "Alpha"));
+        QCOMPARE(tabCaptions(w.area.TabControl1), QStringList({"全曲", "First", "Second"}));
+        QCOMPARE(w.area.TabControl1->currentIndex(), 0);
         QCOMPARE(titleSet(w), QStringList({"Evening", "Morning", "Noon"}));
-        w.TabControl1->setCurrentIndex(2);
+        w.area.TabControl1->setCurrentIndex(2);
         QCOMPARE(titles(w), QStringList({"Evening"}));
         // An album node activates its tab.
-        const QModelIndex alpha = topLevel(w.TreeView_Artist, "Alpha");
-        w.TreeView_Artist->expand(alpha);
-        clickNode(w.TreeView_Artist, w.TreeView_Artist->model()->index(0, 0, alpha));
-        QCOMPARE(w.TabControl1->currentIndex(), 1);
+        const QModelIndex alpha = topLevel(w.tree.TreeView_Artist, "Alpha");
+        w.tree.TreeView_Artist->expand(alpha);
+        clickNode(w.tree.TreeView_Artist, w.tree.TreeView_Artist->model()->index(0, 0, alpha));
+        QCOMPARE(w.area.TabControl1->currentIndex(), 1);
         QCOMPARE(titleSet(w), QStringList({"Morning", "Noon"}));
     }
 
@@ -120,10 +119,10 @@ private slots:
     {
         GuiFixture fx;
         TVireoMainForm &form = fx.start();
-        MainWidgets &w = form.widgets();
-        w.actions.showAll->trigger();
-        QCOMPARE(w.ListView_MAIN->model()->rowCount(), 6);
-        QHeaderView *header = w.ListView_MAIN->horizontalHeader();
+        WindowParts w = parts(form);
+        w.menus.showAll->trigger();
+        QCOMPARE(w.area.ListView_MAIN->model()->rowCount(), 6);
+        QHeaderView *header = w.area.ListView_MAIN->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(kTitleColumn) + 5, 5));
         QCOMPARE(titles(w), QStringList({"Apple", "Encore", "Evening", "Morning", "Noon", "Zebra"}));
@@ -132,12 +131,12 @@ private slots:
         QCOMPARE(titles(w), QStringList({"Zebra", "Noon", "Morning", "Evening", "Encore", "Apple"}));
         // Tracks without a number come first ascending.
         form.trackList().columnClick(kTrackColumn);
-        QCOMPARE(columnTexts(w.ListView_MAIN->model(), kTrackColumn).first(), QString());
+        QCOMPARE(columnTexts(w.area.ListView_MAIN->model(), kTrackColumn).first(), QString());
         form.trackList().columnClick(kTrackColumn);
-        QCOMPARE(columnTexts(w.ListView_MAIN->model(), kTrackColumn).last(), QString());
+        QCOMPARE(columnTexts(w.area.ListView_MAIN->model(), kTrackColumn).last(), QString());
         // Alternating colours: the first row has the second colour.
-        const QVariant first = w.ListView_MAIN->model()->index(0, 3).data(Qt::BackgroundRole);
-        const QVariant second = w.ListView_MAIN->model()->index(1, 3).data(Qt::BackgroundRole);
+        const QVariant first = w.area.ListView_MAIN->model()->index(0, 3).data(Qt::BackgroundRole);
+        const QVariant second = w.area.ListView_MAIN->model()->index(1, 3).data(Qt::BackgroundRole);
         QVERIFY(first != second);
     }
 
@@ -146,8 +145,8 @@ private slots:
         GuiFixture fx;
         {
             TVireoMainForm &form = fx.start();
-            MainWidgets &w = form.widgets();
-            QAction *artist = w.actions.columnByTag.value(4);
+            WindowParts w = parts(form);
+            QAction *artist = w.area.columnByTag.value(4);
             form.trackList().setColumnWidth(kArtistColumn, 120);
             artist->trigger();
             QVERIFY(!artist->isChecked());
@@ -156,7 +155,7 @@ private slots:
             QCOMPARE(form.trackList().columnWidth(kArtistColumn), 120);
             artist->trigger();
             // The file-name column starts hidden; showing it gives the restore width.
-            QAction *fileName = w.actions.columnByTag.value(1);
+            QAction *fileName = w.area.columnByTag.value(1);
             QVERIFY(!fileName->isChecked());
             fileName->trigger();
             QCOMPARE(form.trackList().widthOfTag(1), 200);
@@ -166,7 +165,7 @@ private slots:
                  QStringLiteral("0"));
         TVireoMainForm &again = fx.start();
         QCOMPARE(again.trackList().columnWidth(kArtistColumn), 0);
-        QVERIFY(!again.widgets().actions.columnByTag.value(4)->isChecked());
+        QVERIFY(!again.trackArea().columnByTag.value(4)->isChecked());
         QCOMPARE(again.trackList().widthOfTag(1), 200);
     }
 
@@ -181,8 +180,8 @@ private slots:
         }
         QCOMPARE(vireo::readProfileString(fx.iniPath(), u"MusicList", u"LVM_SortColumn", "x"),
                  QString::number(kTitleColumn));
-        MainWidgets &w = fx.start().widgets();
-        w.actions.showAll->trigger();
+        WindowParts w = parts(fx.start());
+        w.menus.showAll->trigger();
         QCOMPARE(titles(w), QStringList({"Apple", "Encore", "Evening", "Morning", "Noon", "Zebra"}));
     }
 
@@ -201,83 +200,83 @@ private slots:
     void searchListsMatchesUnderOneTab()
     {
         GuiFixture fx;
-        MainWidgets &w = fx.start().widgets();
-        w.PageControl1->setCurrentIndex(3);
-        w.SearchEdit->setText("e");
-        w.v1_cbx->setChecked(true);
-        w.v2_cbx->setChecked(true);
-        w.searchFields[2]->setChecked(true); // タイトル
-        QTest::mouseClick(w.Btn_Search, Qt::LeftButton);
-        QCOMPARE(tabCaptions(w.TabControl1), QStringList({"検索結果"}));
+        WindowParts w = parts(fx.start());
+        w.tree.PageControl1->setCurrentIndex(3);
+        w.search.SearchEdit->setText("e");
+        w.search.v1_cbx->setChecked(true);
+        w.search.v2_cbx->setChecked(true);
+        w.search.searchFields[2]->setChecked(true); // タイトル
+        QTest::mouseClick(w.search.Btn_Search, Qt::LeftButton);
+        QCOMPARE(tabCaptions(w.area.TabControl1), QStringList({"検索結果"}));
         QCOMPARE(titleSet(w), QStringList({"Apple", "Encore", "Evening", "Zebra"}));
-        w.SearchEdit->setText("NOON");
-        QTest::mouseClick(w.Btn_Search, Qt::LeftButton);
+        w.search.SearchEdit->setText("NOON");
+        QTest::mouseClick(w.search.Btn_Search, Qt::LeftButton);
         QCOMPARE(titles(w), QStringList({"Noon"}));
-        w.SearchEdit->clear();
-        QTest::mouseClick(w.Btn_Search, Qt::LeftButton);
-        QCOMPARE(w.ListView_MAIN->model()->rowCount(), 0);
+        w.search.SearchEdit->clear();
+        QTest::mouseClick(w.search.Btn_Search, Qt::LeftButton);
+        QCOMPARE(w.area.ListView_MAIN->model()->rowCount(), 0);
     }
 
     void folderViewAddsOneNodePerOpenedFolder()
     {
         GuiFixture fx;
         TVireoMainForm &form = fx.start();
-        MainWidgets &w = form.widgets();
+        WindowParts w = parts(form);
         const QString beta = fx.musicFolder() + "Beta";
         form.scans().openFolder(beta);
         form.scans().openFolder(beta);
-        QAbstractItemModel *m = w.TreeView_SelectFolder->model();
+        QAbstractItemModel *m = w.tree.TreeView_SelectFolder->model();
         QCOMPARE(m->rowCount(), 2);
         QCOMPARE(m->index(0, 0).data().toString(), beta + "/");
         const QModelIndex artist = m->index(0, 0, m->index(0, 0));
         QCOMPARE(artist.data().toString(), QStringLiteral("Beta"));
-        QCOMPARE(w.SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：2"));
-        clickNode(w.TreeView_SelectFolder, artist);
+        QCOMPARE(w.status.SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：2"));
+        clickNode(w.tree.TreeView_SelectFolder, artist);
         QCOMPARE(titleSet(w), QStringList({"Apple", "Zebra"}));
     }
 
     void songCountFilter()
     {
         GuiFixture fx;
-        MainWidgets &w = fx.start().widgets();
-        w.Edit1->setText("2");
-        w.ComboBox1->setCurrentIndex(2); // と等しい
-        QTest::mouseClick(w.Btn_NumSet, Qt::LeftButton);
-        QCOMPARE(topLevelTexts(w.TreeView_Artist->model()), QStringList({"Beta"}));
-        w.Edit1->setText("abc");
-        QTest::mouseClick(w.Btn_NumSet, Qt::LeftButton);
-        QCOMPARE(topLevelTexts(w.TreeView_Artist->model()), QStringList({"Beta"}));
-        QTest::mouseClick(w.Btn_NumReset, Qt::LeftButton);
-        QCOMPARE(w.TreeView_Artist->model()->rowCount(), 4);
+        WindowParts w = parts(fx.start());
+        w.tree.Edit1->setText("2");
+        w.tree.ComboBox1->setCurrentIndex(2); // と等しい
+        QTest::mouseClick(w.tree.Btn_NumSet, Qt::LeftButton);
+        QCOMPARE(topLevelTexts(w.tree.TreeView_Artist->model()), QStringList({"Beta"}));
+        w.tree.Edit1->setText("abc");
+        QTest::mouseClick(w.tree.Btn_NumSet, Qt::LeftButton);
+        QCOMPARE(topLevelTexts(w.tree.TreeView_Artist->model()), QStringList({"Beta"}));
+        QTest::mouseClick(w.tree.Btn_NumReset, Qt::LeftButton);
+        QCOMPARE(w.tree.TreeView_Artist->model()->rowCount(), 4);
         // With counts shown the artist nodes carry them.
-        w.actions.showCounts->trigger();
-        QCOMPARE(topLevel(w.TreeView_Artist, "Alpha").data().toString(), QStringLiteral("Alpha (3)"));
+        w.menus.showCounts->trigger();
+        QCOMPARE(topLevel(w.tree.TreeView_Artist, "Alpha").data().toString(), QStringLiteral("Alpha (3)"));
     }
 
     void deleteFromCacheAndSelectionSize()
     {
         GuiFixture fx;
         TVireoMainForm &form = fx.start();
-        MainWidgets &w = form.widgets();
-        w.actions.showAll->trigger();
+        WindowParts w = parts(form);
+        w.menus.showAll->trigger();
         form.trackList().columnClick(kTitleColumn); // Apple, Encore, ...
-        QTableView *list = w.ListView_MAIN;
+        QTableView *list = w.area.ListView_MAIN;
         list->selectRow(0); // Apple, 1,251,000 bytes
-        QCOMPARE(w.selectionSize->text(), QStringLiteral("1.2"));
+        QCOMPARE(w.status.selectionSize->text(), QStringLiteral("1.2"));
         list->selectRow(5); // Zebra alone, 2,502,000 bytes
-        QCOMPARE(w.selectionSize->text(), QStringLiteral("2.4"));
+        QCOMPARE(w.status.selectionSize->text(), QStringLiteral("2.4"));
         list->selectionModel()->select(list->model()->index(0, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        QCOMPARE(w.selectionSize->text(), QStringLiteral("3.6"));
-        w.actions.selectAll->trigger();
-        QCOMPARE(w.selectionSize->text(), QStringLiteral("3.6"));
+        QCOMPARE(w.status.selectionSize->text(), QStringLiteral("3.6"));
+        w.menus.selectAll->trigger();
+        QCOMPARE(w.status.selectionSize->text(), QStringLiteral("3.6"));
         list->selectRow(0);
-        w.actions.ctxDeleteFromCache->trigger();
+        w.area.ctxDeleteFromCache->trigger();
         QCOMPARE(list->model()->rowCount(), 5);
         QVERIFY(!titles(w).contains("Apple"));
         QCOMPARE(form.services().store()->TrackCount(), 5);
         // The tree keeps the node until the next build.
-        QCOMPARE(w.TreeView_Artist->model()->rowCount(), 4);
+        QCOMPARE(w.tree.TreeView_Artist->model()->rowCount(), 4);
     }
 
     void cleanCloseWritesSettingsThenCachesAndRestartReadsNoFile()
@@ -306,7 +305,7 @@ private slots:
         const uint64_t opened = vireo::FileReader::openCount();
         TVireoMainForm &again = fx.start();
         QCOMPARE(vireo::FileReader::openCount() - opened, uint64_t(0));
-        QCOMPARE(again.widgets().TreeView_Artist->model()->rowCount(), 4);
+        QCOMPARE(again.treePanel().TreeView_Artist->model()->rowCount(), 4);
         QVERIFY(QFile::exists(fx.programFolder() + "vireo_uni.bak"));
         QVERIFY(indexOfLine(fx.logLines(), "キャッシュのみ読み込み設定ＯＦＦ") < 0);
     }
@@ -321,7 +320,7 @@ private slots:
         form.scans().setDropQuestion([&] { asked = true; return true; });
         auto *mime = new QMimeData;
         mime->setUrls({QUrl::fromLocalFile(extra)});
-        QWidget *target = form.widgets().ListView_MAIN->viewport();
+        QWidget *target = form.trackArea().ListView_MAIN->viewport();
         QDragEnterEvent enter(QPoint(10, 30), Qt::CopyAction, mime, Qt::LeftButton, {});
         QApplication::sendEvent(target, &enter);
         QVERIFY(enter.isAccepted());
@@ -330,8 +329,8 @@ private slots:
         delete mime;
         QVERIFY(asked);
         QCOMPARE(form.services().store()->TrackCount(), 7);
-        QVERIFY(topLevelTexts(form.widgets().TreeView_Artist->model()).contains("Delta"));
-        QCOMPARE(form.widgets().SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：7"));
+        QVERIFY(topLevelTexts(form.treePanel().TreeView_Artist->model()).contains("Delta"));
+        QCOMPARE(form.statusWidgets().SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：7"));
     }
 };
 

@@ -177,7 +177,7 @@ TEST_P(Id3v2ReadBad, GivesNoFields)
     const QString path = dir.filePath(u"bad.mp3"_qs);
     writeFile(path, GetParam().file);
     TID3v2 t;
-    EXPECT_EQ(t.LoadTag(path), GetParam().result);
+    EXPECT_EQ(t.LoadTag(path).ok(), GetParam().result);
     EXPECT_EQ(t.Present(), GetParam().present);
     EXPECT_TRUE(t.Title().isEmpty());
 }
@@ -201,10 +201,12 @@ TEST(Id3v2Read, BogusSizeGivesZeroTagSize)
     EXPECT_EQ(t.TagSize(), 0);
 }
 
-TEST(Id3v2Read, MissingFileIsFalse)
+TEST(Id3v2Read, MissingFileIsNotFound)
 {
     TID3v2 t;
-    EXPECT_FALSE(t.LoadTag(u"/nonexistent/x.mp3"_qs));
+    const Result r = t.LoadTag(u"/nonexistent/x.mp3"_qs);
+    EXPECT_EQ(r.code(), ErrorCode::NotFound);
+    EXPECT_TRUE(r.message().startsWith(u"/nonexistent/x.mp3: "_qs)) << qPrintable(r.message());
 }
 
 } // namespace

@@ -251,8 +251,9 @@ TEST(Id3v2Write, FailureLeavesTheOriginalUntouched)
     TID3v2 t;
     ASSERT_TRUE(t.LoadTag(path));
     t.setTitle(u"new"_qs);
-    EXPECT_FALSE(t.SaveTag(path));
-    EXPECT_EQ(t.lastWriteError(), TagWriteError::FileError);
+    const Result r = t.SaveTag(path);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.message().contains(path)) << qPrintable(r.message());
     EXPECT_EQ(readFile(path), original);
 }
 
@@ -266,9 +267,9 @@ TEST(Id3v2Write, UnreadablePictureStopsTheSave)
     ASSERT_TRUE(t.LoadTag(path));
     t.Picture().SourceFile = dir.filePath(u"missing.jpg"_qs);
     t.Picture().MimeType = u"image/jpeg"_qs;
-    EXPECT_FALSE(t.SaveTag(path));
-    EXPECT_EQ(t.lastWriteError(), TagWriteError::PictureUnreadable);
-    EXPECT_FALSE(t.lastErrorText().isEmpty());
+    const Result r = t.SaveTag(path);
+    EXPECT_EQ(r.code(), ErrorCode::NotFound);
+    EXPECT_TRUE(r.message().startsWith(dir.filePath(u"missing.jpg"_qs) + u": "_qs)) << qPrintable(r.message());
     EXPECT_EQ(readFile(path), original);
 }
 

@@ -120,6 +120,12 @@ QStringList GuiFixture::logLines() const
     return lines;
 }
 
+WindowParts parts(TVireoMainForm &form)
+{
+    return {form.treePanel(), form.searchPage(), form.trackArea(), form.menus(), form.statusWidgets(),
+            form.layout()};
+}
+
 QStringList topLevelTexts(QAbstractItemModel *model)
 {
     QStringList out;

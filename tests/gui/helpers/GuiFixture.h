@@ -1,6 +1,12 @@
 #pragma once
 // A program folder and a music folder of real, tagged MP3 files for the
 // window tests, and small helpers to read the window's state.
+#include "gui/app/LayoutController.h"
+#include "gui/shell/MenuWidgets.h"
+#include "gui/shell/SearchPageWidgets.h"
+#include "gui/shell/StatusBarWidgets.h"
+#include "gui/shell/TrackAreaWidgets.h"
+#include "gui/shell/TreePanelWidgets.h"
 #include "tests/support/TestSupport.h"
 
 #include <QString>
@@ -61,6 +67,17 @@ private:
     std::unique_ptr<AppServices> m_app;
     std::unique_ptr<TVireoMainForm> m_form;
 };
+
+// The main window's regions and its layout controller, by name.
+struct WindowParts {
+    TreePanelWidgets &tree;
+    SearchPageWidgets &search;
+    TrackAreaWidgets &area;
+    MenuWidgets &menus;
+    StatusBarWidgets &status;
+    LayoutController &layout;
+};
+WindowParts parts(TVireoMainForm &form);
 
 // Texts of a tree view's top-level rows.
 QStringList topLevelTexts(QAbstractItemModel *model);

@@ -1,0 +1,57 @@
+#pragma once
+// The one channel between the main window's controllers. A controller that
+// changed shared state says so here; the composition root connects the
+// controllers that show that state. No controller holds another.
+#include "core/views/BrowseState.h"
+
+#include <QObject>
+#include <QString>
+
+namespace vireo::gui {
+
+class MainMediator : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // What the last core operation on the browse state changed, shown in order:
+    // album tabs, track rows, the left page, the focus.
+    void showBrowseChanges(const views::BrowseChanges &changes)
+    {
+        if (changes.Tabs)
+            emit albumTabsChanged();
+        if (changes.Rows)
+            emit trackRowsChanged();
+        if (changes.ShowArtistPage)
+            emit leftPageRequested(0);
+        if (changes.ShowAlbumPage)
+            emit leftPageRequested(1);
+        if (changes.FocusTrackList)
+            emit trackListFocusRequested();
+    }
+
+    void requestLeftPage(int page) { emit leftPageRequested(page); }
+    void requestTreesRebuild() { emit treesRebuildRequested(); }
+    void requestFolderView(const QString &folder, int filesFound) { emit folderViewRequested(folder, filesFound); }
+    void requestArtistView() { emit artistViewRequested(); }
+    void showTrackCount(const QString &text) { emit trackCountChanged(text); }
+    void showStatus(const QString &text) { emit statusChanged(text); }
+    void showSelectionSize(const QString &text) { emit selectionSizeChanged(text); }
+
+signals:
+    // Browsing
+    void albumTabsChanged();
+    void trackRowsChanged();
+    void leftPageRequested(int page);
+    void trackListFocusRequested();
+    // The library changed under the trees
+    void treesRebuildRequested();
+    void folderViewRequested(const QString &folder, int filesFound);
+    void artistViewRequested();
+    // Status bar texts
+    void trackCountChanged(const QString &text);
+    void statusChanged(const QString &text);
+    void selectionSizeChanged(const QString &text);
+};
+
+} // namespace vireo::gui
