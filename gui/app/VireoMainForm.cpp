@@ -11,10 +11,15 @@
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppServices.h"
 #include "gui/app/LayoutController.h"
+#include "gui/covers/CoverStripController.h"
+#include "gui/fileinfo/FileInfoController.h"
+#include "gui/fileinfo/FileInfoPanel.h"
 #include "gui/fileops/CsvExportCommand.h"
 #include "gui/library/ScanController.h"
 #include "gui/shell/MainMediator.h"
 #include "gui/shell/MainTexts.h"
+#include "gui/shell/TrackAreaWidgets.h"
+#include "gui/shell/TreePanelWidgets.h"
 #include "gui/views/SearchController.h"
 #include "gui/views/TrackListController.h"
 #include "gui/views/TreesController.h"
@@ -25,6 +30,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTableView>
 
 namespace vireo::gui {
 
@@ -72,6 +78,12 @@ void TVireoMainForm::createControllers()
     m_scans = new ScanController(app, app.views(), app.session(), *m_mediator, this, this);
     m_csv = new CsvExportCommand(app, this, this);
     m_about = new TAboutBox(this);
+    m_covers = new covers::CoverStripController(app.views(), *m_mediator, m_layout->coverStrip(),
+                                                m_trees->widgets().PageControl1,
+                                                m_trees->widgets().TreeView_Album, this);
+    m_fileInfoPanel = new fileinfo::FileInfoPanel;
+    m_layout->lowerPanel().installPage(LowerPanelWidgets::FileInfoPage, m_fileInfoPanel);
+    m_fileInfo = new fileinfo::FileInfoController(*m_fileInfoPanel, this);
 }
 
 // The menu and toolbar commands, each to the controller that carries it out.
@@ -90,6 +102,22 @@ void TVireoMainForm::connectCommands()
     connect(a.showCounts, &QAction::toggled, m_trees, &TreesController::setShowCounts);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     connect(a.about, &QAction::triggered, m_about, &QDialog::exec);
+
+    m_covers->attachVisibilityAction(a.coverArtList);
+    // The file information page follows the track last selected in the track list.
+    QTableView *list = m_trackList->widgets().ListView_MAIN;
+    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    if (TID3ListItem *t = app.browse().table().track(current.row()))
+                        m_fileInfo->showTrack(t);
+            });
+    connect(m_fileInfo, &fileinfo::FileInfoController::cannotRead, this,
+            [this](const QString &message) { QMessageBox::warning(this, text::kAppTitle, message); });
+    a.artworkShow->setEnabled(true);
+    a.artworkShow->setChecked(m_fileInfoPanel->artworkAction()->isChecked());
+    connect(a.artworkShow, &QAction::toggled, m_fileInfoPanel, &fileinfo::FileInfoPanel::setArtworkVisible);
+    connect(m_fileInfoPanel->artworkAction(), &QAction::toggled, a.artworkShow, &QAction::setChecked);
 }
 
 MenuWidgets &TVireoMainForm::menus() { return m_layout->menus(); }
@@ -106,6 +134,8 @@ void TVireoMainForm::applySettings(const MainWindowSettings &s)
     m_trackList->applySettings(s);
     m_trees->applySettings(s);
     m_layout->applySettings(s);
+    m_covers->applySettings(s);
+    m_fileInfoPanel->applySettings(s);
     if (TID3TagUseful *store = app.store()) {
         store->CacheOnly = s.cacheOnly;
         store->GenreCodeInText = s.genreCodeInText;
@@ -128,6 +158,8 @@ void TVireoMainForm::collectSettings(MainWindowSettings &s) const
     m_trackList->collectSettings(s);
     m_trees->collectSettings(s);
     m_layout->collectSettings(s);
+    m_covers->collectSettings(s);
+    m_fileInfoPanel->collectSettings(s);
     if (TID3TagUseful *store = app.store()) {
         s.preferV2 = store->PreferV2;
         s.cacheOnly = store->CacheOnly;

@@ -12,6 +12,14 @@ namespace vireo {
 struct MainWindowSettings;
 }
 
+namespace vireo::covers {
+class CoverStripController;
+}
+namespace vireo::fileinfo {
+class FileInfoController;
+class FileInfoPanel;
+}
+
 namespace vireo::gui {
 
 class AppServices;
@@ -46,6 +54,9 @@ public:
     SearchController &search() { return *m_search; }
     ScanController &scans() { return *m_scans; }
     TAboutBox &aboutBox() { return *m_about; }
+    covers::CoverStripController &covers() { return *m_covers; }
+    fileinfo::FileInfoController &fileInfo() { return *m_fileInfo; }
+    fileinfo::FileInfoPanel &fileInfoPanel() { return *m_fileInfoPanel; }
     // The regions' widgets, for tests and for subsystems that install themselves.
     MenuWidgets &menus();
     TreePanelWidgets &treePanel();
@@ -84,6 +95,9 @@ private:
     ScanController *m_scans = nullptr;
     CsvExportCommand *m_csv = nullptr;
     TAboutBox *m_about = nullptr;
+    covers::CoverStripController *m_covers = nullptr;
+    fileinfo::FileInfoPanel *m_fileInfoPanel = nullptr;
+    fileinfo::FileInfoController *m_fileInfo = nullptr;
     bool m_shutDown = false;
     bool m_quietClose = false;
 };
