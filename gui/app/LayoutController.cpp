@@ -1,6 +1,7 @@
 #include "gui/app/LayoutController.h"
 
 #include "core/settings/MainWindowSettings.h"
+#include "core/views/LowerPanel.h"
 #include "gui/shell/MainMediator.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -31,6 +33,11 @@ LayoutController::LayoutController(QMainWindow *win, MainMediator &mediator, QOb
     connect(a.themeGroup, &QActionGroup::triggered, this,
             [this](QAction *t) { applySkin(t->text()); });
     connect(m_lower.closeButton, &QToolButton::clicked, a.lowerPanel, &QAction::trigger);
+    // A click on any of the three tabs opens the panel (and shows that tab's page).
+    connect(m_lower.PageControl_AD->tabBar(), &QTabBar::tabBarClicked, this, [this](int) {
+        if (!lowerPanelOpen())
+            m_menus.lowerPanel->setChecked(true);
+    });
     addToolbarMenuTo(a.TBXToolbar2);
     window->menuBar()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(window->menuBar(), &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
@@ -87,9 +94,29 @@ bool LayoutController::treePanelVisible() const { return m_menus.treePanel->isCh
 
 void LayoutController::setLowerPanelOpen(bool open)
 {
-    m_lower.PageControl_AD->setVisible(open);
-    if (m_menus.lowerPanel->isChecked() != open)
-        m_menus.lowerPanel->setChecked(open);
+    // Collapsed, only the row of tabs shows; a collapsed panel opens at its
+    // open height, an open one keeps the height the user gave it.
+    QTabWidget *pc = m_lower.PageControl_AD;
+    views::LowerPanelState s;
+    s.checked = !open;
+    s.height = pc->isVisible() && pc->maximumHeight() > views::kLowerPanelCollapsedHeight
+        ? pc->height() : views::kLowerPanelCollapsedHeight;
+    s = views::toggleLowerPanel(s, false);
+    if (!s.checked) {
+        pc->setFixedHeight(views::kLowerPanelCollapsedHeight);
+    } else {
+        pc->setMinimumHeight(views::kLowerPanelCollapsedHeight);
+        pc->setMaximumHeight(QWIDGETSIZE_MAX);
+        if (m_rightSplitter) {
+            const QList<int> sizes = m_rightSplitter->sizes();
+            const int total = sizes.size() == 2 ? sizes[0] + sizes[1] : 0;
+            if (total > s.height)
+                m_rightSplitter->setSizes({total - s.height, s.height});
+        }
+    }
+    m_lower.closeButton->setText(s.checked ? QStringLiteral("×") : QStringLiteral("▲"));
+    if (m_menus.lowerPanel->isChecked() != s.checked)
+        m_menus.lowerPanel->setChecked(s.checked);
 }
 
 bool LayoutController::lowerPanelOpen() const { return m_menus.lowerPanel->isChecked(); }

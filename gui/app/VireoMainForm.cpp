@@ -11,6 +11,9 @@
 #include "gui/app/LayoutController.h"
 #include "gui/coverart/CoverSearchCommand.h"
 #include "gui/editing/EditingCommands.h"
+#include "gui/covers/CoverStripController.h"
+#include "gui/fileinfo/FileInfoController.h"
+#include "gui/fileinfo/FileInfoPanel.h"
 #include "gui/fileops/CsvExportCommand.h"
 #include "gui/help/HelpCommands.h"
 #include "gui/library/ScanController.h"
@@ -30,6 +33,8 @@
 #include "gui/shell/LowerPanelWidgets.h"
 #include "gui/shell/MainMediator.h"
 #include "gui/shell/MainTexts.h"
+#include "gui/shell/TrackAreaWidgets.h"
+#include "gui/shell/TreePanelWidgets.h"
 #include "gui/views/SearchController.h"
 #include "gui/views/TrackListController.h"
 #include "gui/views/TreesController.h"
@@ -95,6 +100,12 @@ void TVireoMainForm::createControllers()
     m_coverSearch = std::make_unique<CoverSearchCommand>([this]() -> TRegManager * {
         return app.store() ? &app.settings() : nullptr;
     });
+    m_covers = new covers::CoverStripController(app.views(), *m_mediator, m_layout->coverStrip(),
+                                                m_trees->widgets().PageControl1,
+                                                m_trees->widgets().TreeView_Album, this);
+    m_fileInfoPanel = new fileinfo::FileInfoPanel;
+    m_layout->lowerPanel().installPage(LowerPanelWidgets::FileInfoPage, m_fileInfoPanel);
+    m_fileInfo = new fileinfo::FileInfoController(*m_fileInfoPanel, this);
 }
 
 // The menu and toolbar commands, each to the controller that carries it out.
@@ -147,6 +158,22 @@ void TVireoMainForm::connectCommands()
                 m_trees->rebuildTrees();
                 m_trees->selectArtistAlbum(artist.isEmpty() ? current : artist, album);
             });
+
+    m_covers->attachVisibilityAction(a.coverArtList);
+    // The file information page follows the track last selected in the track list.
+    QTableView *list = m_trackList->widgets().ListView_MAIN;
+    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    if (TID3ListItem *t = app.browse().table().track(current.row()))
+                        m_fileInfo->showTrack(t);
+            });
+    connect(m_fileInfo, &fileinfo::FileInfoController::cannotRead, this,
+            [this](const QString &message) { QMessageBox::warning(this, text::kAppTitle, message); });
+    a.artworkShow->setEnabled(true);
+    a.artworkShow->setChecked(m_fileInfoPanel->artworkAction()->isChecked());
+    connect(a.artworkShow, &QAction::toggled, m_fileInfoPanel, &fileinfo::FileInfoPanel::setArtworkVisible);
+    connect(m_fileInfoPanel->artworkAction(), &QAction::toggled, a.artworkShow, &QAction::setChecked);
 }
 
 void TVireoMainForm::searchCoverArt()
@@ -176,6 +203,8 @@ void TVireoMainForm::applySettings(const MainWindowSettings &s)
     m_trackList->applySettings(s);
     m_trees->applySettings(s);
     m_layout->applySettings(s);
+    m_covers->applySettings(s);
+    m_fileInfoPanel->applySettings(s);
     if (TID3TagUseful *store = app.store()) {
         store->CacheOnly = s.cacheOnly;
         store->GenreCodeInText = s.genreCodeInText;
@@ -198,6 +227,8 @@ void TVireoMainForm::collectSettings(MainWindowSettings &s) const
     m_trackList->collectSettings(s);
     m_trees->collectSettings(s);
     m_layout->collectSettings(s);
+    m_covers->collectSettings(s);
+    m_fileInfoPanel->collectSettings(s);
     if (TID3TagUseful *store = app.store()) {
         s.preferV2 = store->PreferV2;
         s.cacheOnly = store->CacheOnly;

@@ -13,6 +13,14 @@ namespace vireo {
 struct MainWindowSettings;
 }
 
+namespace vireo::covers {
+class CoverStripController;
+}
+namespace vireo::fileinfo {
+class FileInfoController;
+class FileInfoPanel;
+}
+
 namespace vireo::gui {
 
 class PlaybackController;
@@ -55,6 +63,9 @@ public:
     SearchController &search() { return *m_search; }
     ScanController &scans() { return *m_scans; }
     TAboutBox &aboutBox() { return *m_about; }
+    covers::CoverStripController &covers() { return *m_covers; }
+    fileinfo::FileInfoController &fileInfo() { return *m_fileInfo; }
+    fileinfo::FileInfoPanel &fileInfoPanel() { return *m_fileInfoPanel; }
     // The regions' widgets, for tests and for subsystems that install themselves.
     MenuWidgets &menus();
     TreePanelWidgets &treePanel();
@@ -115,6 +126,9 @@ private:
     editing::EditingCommands *m_editing = nullptr;
     TAboutBox *m_about = nullptr;
     std::unique_ptr<AppLifecycle> m_lifecycle;
+    covers::CoverStripController *m_covers = nullptr;
+    fileinfo::FileInfoPanel *m_fileInfoPanel = nullptr;
+    fileinfo::FileInfoController *m_fileInfo = nullptr;
     bool m_quietClose = false;
 };
 

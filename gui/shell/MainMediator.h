@@ -28,6 +28,10 @@ public:
             emit leftPageRequested(1);
         if (changes.FocusTrackList)
             emit trackListFocusRequested();
+        if (changes.Covers)
+            emit coversChanged(changes.CoversScrollToFirst);
+        if (changes.SelectCover)
+            emit coverSelected(*changes.SelectCover);
     }
 
     void requestLeftPage(int page) { emit leftPageRequested(page); }
@@ -44,6 +48,10 @@ signals:
     void trackRowsChanged();
     void leftPageRequested(int page);
     void trackListFocusRequested();
+    // The cover strip's album list was replaced (scrolled back to its first cell)
+    void coversChanged(bool scrollToFirst);
+    // The cover strip's cell to select and scroll into view
+    void coverSelected(int column);
     // The library changed under the trees
     void treesRebuildRequested();
     void folderViewRequested(const QString &folder, int filesFound);

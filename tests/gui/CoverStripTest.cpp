@@ -7,10 +7,20 @@
 #include "core/settings/MainWindowSettings.h"
 #include "core/views/NodeData.h"
 #include "gui/covers/CoverCache.h"
+#include "gui/app/VireoMainForm.h"
 #include "gui/covers/CoverStrip.h"
+#include "gui/covers/CoverStripController.h"
+#include "gui/fileinfo/FileInfoPanel.h"
+#include "gui/shell/CoverStripWidgets.h"
+#include "tests/gui/helpers/GuiFixture.h"
 #include "tests/support/TestSupport.h"
 
 #include <QBuffer>
+#include <QDockWidget>
+#include <QLabel>
+#include <QTabBar>
+#include <QTableView>
+#include <QTreeView>
 #include <QFile>
 #include <QHelpEvent>
 #include <QMenu>
@@ -297,6 +307,32 @@ private slots:
             QVERIFY(cache.stats().bytes <= cache.budget());
         }
         QVERIFY(cache.stats().evictions > 0);
+    }
+
+    void installedInTheMainWindow()
+    {
+        gui::test::GuiFixture fx;
+        vireo::test::writeFile(fx.musicFolder() + QStringLiteral("/Alpha/Second/folder.jpg"), encoded(kRed, "JPG"));
+        gui::TVireoMainForm &form = fx.start();
+        CoverStrip &strip = form.covers().strip();
+        QVERIFY(form.coverStrip().JacketListWindow->isVisibleTo(&form)); // JKListVisible defaults to shown
+        QTreeView *tree = form.treePanel().TreeView_Artist;
+        const QModelIndex alpha = tree->model()->index(1, 0);
+        QCOMPARE(alpha.data().toString().left(5), QStringLiteral("Alpha"));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(alpha).center());
+        QCOMPARE(int(strip.covers().size()), 2);
+        QCOMPARE(strip.covers()[1].Name, QStringLiteral("Second"));
+        // The second cover opens the second album tab (tab 0 is "全曲").
+        emit strip.OpenCoverAlbum(1);
+        QCOMPARE(form.trackArea().TabControl1->currentIndex(), 2);
+        // The file information page follows the selected track.
+        QTableView *list = form.trackArea().ListView_MAIN;
+        QVERIFY(list->model()->rowCount() > 0);
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QVERIFY(form.fileInfoPanel().fileNameLabel()->text().endsWith(QStringLiteral(".mp3")));
+        // "カバーアートリスト" shows and hides the strip window.
+        form.menus().coverArtList->trigger();
+        QVERIFY(!form.coverStrip().JacketListWindow->isVisibleTo(&form));
     }
 };
 

@@ -23,17 +23,26 @@ private slots:
         GuiFixture fx(QList<Song>{});
         fx.setIni("MP3Param", "MP3Dir", demo);
         fx.setIni("MusicList", "LVM_FileNameWidth", "160");
+        // The cover strip with album names and the file information panel with its artwork.
+        fx.setIni("MainForm", "ID3INFOVisible", "1");
+        fx.setIni("MP3Param", "JacketShow", "1");
+        fx.setIni("MP3Param", "JKListSize", "2");
+        fx.setIni("MP3Param", "JKListAlbumname", "1");
         TVireoMainForm &form = fx.start();
-        form.resize(1100, 640);
+        form.resize(1100, 760);
         WindowParts w = parts(form);
         QTreeView *tree = w.tree.TreeView_Artist;
         QVERIFY(tree->model()->rowCount() > 1);
-        const QModelIndex artist = tree->model()->index(1, 0);
+        QModelIndex artist = tree->model()->index(1, 0);
+        for (int r = 1; r < tree->model()->rowCount(); ++r)
+            if (tree->model()->index(r, 0).data().toString().startsWith(QStringLiteral("Vireo Ensemble")))
+                artist = tree->model()->index(r, 0);
         tree->expand(artist);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(artist).center());
         QVERIFY(w.area.TabControl1->count() >= 2);
         QVERIFY(w.area.ListView_MAIN->model()->rowCount() > 0);
         w.area.ListView_MAIN->selectRow(0);
+        w.area.ListView_MAIN->setCurrentIndex(w.area.ListView_MAIN->model()->index(0, 0));
         QApplication::processEvents();
         const QImage shot = form.grab().toImage();
         QVERIFY(!shot.isNull());

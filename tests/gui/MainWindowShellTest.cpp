@@ -42,7 +42,7 @@ private slots:
         QTest::newRow("csv") << QStringLiteral("CSV出力") << true << QString();
         QTest::newRow("exit") << QStringLiteral("終了(&x)") << true << QString();
         QTest::newRow("select all") << QStringLiteral("全選択(&A)") << true << QStringLiteral("Ctrl+A");
-        QTest::newRow("cover list") << QStringLiteral("カバーアートリスト") << false << QString();
+        QTest::newRow("cover list") << QStringLiteral("カバーアートリスト") << true << QString();
         QTest::newRow("options page 0") << QStringLiteral("デフォルトフォルダ設定") << false << QString();
         QTest::newRow("about") << QStringLiteral("バージョン情報(&A)...") << true << QString();
         QTest::newRow("ctx play") << QStringLiteral("プレイリストへ追加") << true << QStringLiteral("Ctrl+L");
