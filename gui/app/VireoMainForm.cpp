@@ -11,6 +11,7 @@
 #include "gui/app/LayoutController.h"
 #include "gui/coverart/CoverSearchCommand.h"
 #include "gui/editing/EditingCommands.h"
+#include "gui/covers/CoverStrip.h"
 #include "gui/covers/CoverStripController.h"
 #include "gui/fileinfo/FileInfoController.h"
 #include "gui/fileinfo/FileInfoPanel.h"
@@ -160,6 +161,16 @@ void TVireoMainForm::connectCommands()
             });
 
     m_covers->attachVisibilityAction(a.coverArtList);
+    // "画像検索（amazon)" on a cover searches for that cell's album.
+    connect(&m_covers->strip(), &covers::CoverStrip::coverSearchRequested, this, [this](int column) {
+        const views::AlbumList &cells = m_covers->strip().covers();
+        if (column < 0 || column >= int(cells.size()) || !cells[size_t(column)].Data)
+            return;
+        const views::AlbumEntry &cell = cells[size_t(column)];
+        collectSettings(*m_settings);
+        m_coverSearch->setProxy(m_settings->proxyUse, m_settings->proxyAddress, m_settings->proxyPort);
+        m_coverSearch->run(this, cell.Data->Artist, cell.Name, cell.Data->Folder);
+    });
     // The file information page follows the track last selected in the track list.
     QTableView *list = m_trackList->widgets().ListView_MAIN;
     connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
