@@ -1,7 +1,7 @@
 #include "gui/textfix/TextfixWindow.h"
 
 #include "core/library/LibraryStore.h"
-#include "core/textfix/SuspectModel.h"
+#include "core/textfix/RepairListModel.h"
 #include "core/textfix/TextfixTexts.h"
 
 #include <QApplication>
@@ -25,10 +25,10 @@ TextfixWindow::TextfixWindow(TID3TagUseful &store, QList<const TID3ListItem *> s
     setWindowTitle(texts::windowTitle());
     resize(900, 480);
 
-    m_model = new SuspectModel(this);
+    m_model = new RepairListModel(this);
     m_proxy = new QSortFilterProxyModel(this);
     m_proxy->setSourceModel(m_model);
-    m_proxy->setSortRole(SuspectModel::SortRole);
+    m_proxy->setSortRole(RepairListModel::SortRole);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("TextfixTable"));
     m_table->setModel(m_proxy);
@@ -73,7 +73,7 @@ void TextfixWindow::rescan()
 {
     const ScanReport report = m_selection.isEmpty() ? scanLibrary(m_store) : scanTracks(m_selection);
     m_model->setSuspects(report.suspects);
-    m_table->sortByColumn(SuspectModel::Confidence, Qt::DescendingOrder);
+    m_table->sortByColumn(RepairListModel::Confidence, Qt::DescendingOrder);
     m_table->resizeColumnsToContents();
     m_status->setText(texts::summary(report.tracks, report.suspects.size()));
     m_apply->setEnabled(!report.suspects.isEmpty());

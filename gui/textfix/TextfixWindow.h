@@ -21,7 +21,7 @@ class TID3TagUseful;
 }
 
 namespace vireo::textfix {
-class SuspectModel;
+class RepairListModel;
 }
 
 namespace vireo::gui {
@@ -33,7 +33,7 @@ public:
     // tracks when empty. The search runs at once, from the caches.
     TextfixWindow(TID3TagUseful &store, QList<const TID3ListItem *> selection = {}, QWidget *parent = nullptr);
 
-    textfix::SuspectModel *model() const { return m_model; }
+    textfix::RepairListModel *model() const { return m_model; }
     QTableView *table() const { return m_table; }
     QPushButton *applyButton() const { return m_apply; }
     QLabel *statusLabel() const { return m_status; }
@@ -51,7 +51,7 @@ signals:
 private:
     TID3TagUseful &m_store;
     QList<const TID3ListItem *> m_selection;
-    textfix::SuspectModel *m_model;
+    textfix::RepairListModel *m_model;
     QSortFilterProxyModel *m_proxy;
     QTableView *m_table;
     QLabel *m_status;

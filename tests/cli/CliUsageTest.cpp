@@ -51,3 +51,16 @@ TEST(CliUsage, AnOptionsValueMayBeginWithADash)
     const RunResult info = runCli({QStringLiteral("info"), QStringLiteral("--json"), file});
     EXPECT_TRUE(info.out.contains("-Intro-")) << info.out.constData();
 }
+
+TEST(CliPaths, NamesTheProgramFolderFilesAndTheMusicFolder)
+{
+    TempProgramFolder folder;
+    writeFile(folder.file(QStringLiteral("vireo.ini")), "[MP3Param]\r\nMP3Dir=/music/\r\n");
+    const RunResult r = runCli({QStringLiteral("paths"), QStringLiteral("--json")},
+                               {QStringLiteral("VIREO_HOME=") + folder.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QString home = folder.path();
+    EXPECT_TRUE(r.out.contains(("\"temporary-playlist\": \"" + home + "$$vire$$.m3u\"").toUtf8())) << r.out.constData();
+    EXPECT_TRUE(r.out.contains(("\"id3v2-cache\": \"" + home + "vireo.2dt\"").toUtf8())) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("\"music-folder\": \"/music/\"")) << r.out.constData();
+}

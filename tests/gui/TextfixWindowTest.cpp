@@ -5,7 +5,7 @@
 #include "core/library/LibraryStore.h"
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
-#include "core/textfix/SuspectModel.h"
+#include "core/textfix/RepairListModel.h"
 #include "gui/shell/MainMediator.h"
 #include "gui/shell/StoreAccess.h"
 #include "gui/textfix/TextfixCommand.h"
@@ -64,7 +64,7 @@ private slots:
 
         TextfixWindow window(store);
         window.show();
-        SuspectModel *model = window.model();
+        RepairListModel *model = window.model();
         QCOMPARE(model->rowCount(), 2);
         for (int r = 0; r < model->rowCount(); ++r) {
             const Suspect &s = model->suspects()[r];
@@ -75,14 +75,14 @@ private slots:
         }
         // Sorted by confidence, highest first: the repair above the uncertain row.
         QAbstractItemModel *shown = window.table()->model();
-        const double first = shown->index(0, SuspectModel::Confidence).data(SuspectModel::SortRole).toDouble();
-        const double last = shown->index(1, SuspectModel::Confidence).data(SuspectModel::SortRole).toDouble();
+        const double first = shown->index(0, RepairListModel::Confidence).data(RepairListModel::SortRole).toDouble();
+        const double last = shown->index(1, RepairListModel::Confidence).data(RepairListModel::SortRole).toDouble();
         QVERIFY(first >= last);
-        QCOMPARE(shown->index(0, SuspectModel::After).data().toString(), QStringLiteral("ありがとう"));
-        QCOMPARE(shown->index(0, SuspectModel::Before).data().toString(), decodeWith("CP932", QStringView(u"ありがとう").toUtf8()));
+        QCOMPARE(shown->index(0, RepairListModel::After).data().toString(), QStringLiteral("ありがとう"));
+        QCOMPARE(shown->index(0, RepairListModel::Before).data().toString(), decodeWith("CP932", QStringView(u"ありがとう").toUtf8()));
         // The header sorts the other way on a click.
-        window.table()->sortByColumn(SuspectModel::Confidence, Qt::AscendingOrder);
-        QVERIFY(shown->index(0, SuspectModel::Confidence).data(SuspectModel::SortRole).toDouble() <= last);
+        window.table()->sortByColumn(RepairListModel::Confidence, Qt::AscendingOrder);
+        QVERIFY(shown->index(0, RepairListModel::Confidence).data(RepairListModel::SortRole).toDouble() <= last);
 
         QSignalSpy applied(&window, &TextfixWindow::repairsApplied);
         QTest::mouseClick(window.applyButton(), Qt::LeftButton);

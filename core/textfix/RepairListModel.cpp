@@ -1,12 +1,12 @@
-#include "core/textfix/SuspectModel.h"
+#include "core/textfix/RepairListModel.h"
 
 #include "core/textfix/TextfixTexts.h"
 
 namespace vireo::textfix {
 
-SuspectModel::SuspectModel(QObject *parent) : QAbstractTableModel(parent) {}
+RepairListModel::RepairListModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-void SuspectModel::setSuspects(QList<Suspect> suspects)
+void RepairListModel::setSuspects(QList<Suspect> suspects)
 {
     beginResetModel();
     m_suspects = std::move(suspects);
@@ -16,7 +16,7 @@ void SuspectModel::setSuspects(QList<Suspect> suspects)
     endResetModel();
 }
 
-QList<Suspect> SuspectModel::checkedSuspects() const
+QList<Suspect> RepairListModel::checkedSuspects() const
 {
     QList<Suspect> out;
     for (qsizetype i = 0; i < m_suspects.size(); ++i)
@@ -25,7 +25,7 @@ QList<Suspect> SuspectModel::checkedSuspects() const
     return out;
 }
 
-void SuspectModel::setAllChecked(bool on)
+void RepairListModel::setAllChecked(bool on)
 {
     for (bool &c : m_checked)
         c = on;
@@ -33,10 +33,10 @@ void SuspectModel::setAllChecked(bool on)
         emit dataChanged(index(0, Check), index(rowCount() - 1, Check), {Qt::CheckStateRole});
 }
 
-int SuspectModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_suspects.size()); }
-int SuspectModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount_; }
+int RepairListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_suspects.size()); }
+int RepairListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount_; }
 
-QVariant SuspectModel::data(const QModelIndex &index, int role) const
+QVariant RepairListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_suspects.size())
         return {};
@@ -69,7 +69,7 @@ QVariant SuspectModel::data(const QModelIndex &index, int role) const
     }
 }
 
-bool SuspectModel::setData(const QModelIndex &index, const QVariant &value, int role)
+bool RepairListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || index.column() != Check || role != Qt::CheckStateRole || index.row() >= m_suspects.size())
         return false;
@@ -78,7 +78,7 @@ bool SuspectModel::setData(const QModelIndex &index, const QVariant &value, int 
     return true;
 }
 
-Qt::ItemFlags SuspectModel::flags(const QModelIndex &index) const
+Qt::ItemFlags RepairListModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (index.column() == Check)
@@ -86,7 +86,7 @@ Qt::ItemFlags SuspectModel::flags(const QModelIndex &index) const
     return f;
 }
 
-QVariant SuspectModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant RepairListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};

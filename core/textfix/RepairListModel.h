@@ -10,13 +10,13 @@
 
 namespace vireo::textfix {
 
-class SuspectModel : public QAbstractTableModel {
+class RepairListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { Check, File, Field, Declared_, Before, After, VerdictColumn, Confidence, ColumnCount_ };
     static constexpr int SortRole = Qt::UserRole + 1;
 
-    explicit SuspectModel(QObject *parent = nullptr);
+    explicit RepairListModel(QObject *parent = nullptr);
 
     void setSuspects(QList<Suspect> suspects);
     const QList<Suspect> &suspects() const { return m_suspects; }
