@@ -104,26 +104,38 @@ Result writeFailure(const QString &path, int err)
     return errnoFailure(path, err);
 }
 
-Result FileReader::open(const QString &path)
+Result openRegularFile(const QString &path, int flags, int &fd, int64_t &size)
 {
-    close();
-    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    fd = ::open(nativePath(path).constData(), flags | O_CLOEXEC);
     if (fd < 0)
-        return errnoFailure(path, errno);
+        return (flags & O_ACCMODE) == O_RDONLY ? errnoFailure(path, errno) : writeFailure(path, errno);
     struct stat st;
     if (::fstat(fd, &st) != 0) {
         const int e = errno;
         ::close(fd);
+        fd = -1;
         return errnoFailure(path, e);
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
+        fd = -1;
         return Result::failure(ErrorCode::Unsupported,
                                path + (S_ISDIR(st.st_mode) ? QStringLiteral(": is a directory")
                                                            : QStringLiteral(": not a regular file")));
     }
+    size = st.st_size;
+    return Result::success();
+}
+
+Result FileReader::open(const QString &path)
+{
+    close();
+    int fd = -1;
+    int64_t size = 0;
+    if (Result r = openRegularFile(path, O_RDONLY, fd, size); !r)
+        return r;
     m_fd = fd;
-    m_size = st.st_size;
+    m_size = size;
     m_path = path;
     ++g_openCount;
     return Result::success();

@@ -109,21 +109,12 @@ FileWriter::~FileWriter() { (void)close(); }
 Result FileWriter::open(const QString &path)
 {
     (void)close();
-    const int fd = ::open(native(path).constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        return writeFailure(path, errno);
-    struct stat st;
-    if (::fstat(fd, &st) != 0) {
-        const int e = errno;
-        ::close(fd);
-        return errnoFailure(path, e);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return Result::failure(ErrorCode::Unsupported, path + QStringLiteral(": not a regular file"));
-    }
+    int fd = -1;
+    int64_t size = 0;
+    if (Result r = openRegularFile(path, O_RDWR, fd, size); !r)
+        return r;
     m_fd = fd;
-    m_size = st.st_size;
+    m_size = size;
     m_path = path;
     return Result::success();
 }
