@@ -9,7 +9,9 @@
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppServices.h"
 #include "gui/app/LayoutController.h"
+#include "core/coverart/CoverSearchSubject.h"
 #include "gui/coverart/CoverSearchCommand.h"
+#include "gui/covers/CoverCache.h"
 #include "gui/editing/EditingCommands.h"
 #include "gui/covers/CoverStrip.h"
 #include "gui/covers/CoverStripController.h"
@@ -164,12 +166,8 @@ void TVireoMainForm::connectCommands()
     // "画像検索（amazon)" on a cover searches for that cell's album.
     connect(&m_covers->strip(), &covers::CoverStrip::coverSearchRequested, this, [this](int column) {
         const views::AlbumList &cells = m_covers->strip().covers();
-        if (column < 0 || column >= int(cells.size()) || !cells[size_t(column)].Data)
-            return;
-        const views::AlbumEntry &cell = cells[size_t(column)];
-        collectSettings(*m_settings);
-        m_coverSearch->setProxy(m_settings->proxyUse, m_settings->proxyAddress, m_settings->proxyPort);
-        m_coverSearch->run(this, cell.Data->Artist, cell.Name, cell.Data->Folder);
+        if (column >= 0 && column < int(cells.size()) && cells[size_t(column)].Data)
+            runCoverSearch(coverart::subjectOfAlbum(cells[size_t(column)]));
     });
     // The file information page follows the track last selected in the track list.
     QTableView *list = m_trackList->widgets().ListView_MAIN;
@@ -193,11 +191,22 @@ void TVireoMainForm::searchCoverArt()
     TID3ListItem *track = row >= 0 ? app.browse().table().track(row) : nullptr;
     if (!track)
         return;
-    const int preference = app.store() ? app.store()->Preference() : 2;
+    runCoverSearch(coverart::subjectOfTrack(*track, app.store() ? app.store()->Preference() : 2));
+}
+
+void TVireoMainForm::runCoverSearch(const coverart::CoverSearchSubject &subject)
+{
     collectSettings(*m_settings);
     m_coverSearch->setProxy(m_settings->proxyUse, m_settings->proxyAddress, m_settings->proxyPort);
-    m_coverSearch->run(this, track->PreferredArtist(preference), track->PreferredAlbum(preference),
-                       extractFileDir(track->FileName));
+    if (!m_coverSearch->run(this, subject.artist, subject.album, subject.folder))
+        return;
+    // A picture saved into the folder shows at once: the strip and the file
+    // information page look for the folder's covers again.
+    m_covers->cache().invalidateFolder(subject.folder);
+    m_covers->strip().update();
+    const int row = trackArea().ListView_MAIN->currentIndex().row();
+    if (TID3ListItem *t = row >= 0 ? app.browse().table().track(row) : nullptr)
+        m_fileInfo->showTrack(t);
 }
 
 MenuWidgets &TVireoMainForm::menus() { return m_layout->menus(); }

@@ -13,6 +13,9 @@ namespace vireo {
 struct MainWindowSettings;
 }
 
+namespace vireo::coverart {
+struct CoverSearchSubject;
+}
 namespace vireo::covers {
 class CoverStripController;
 }
@@ -89,6 +92,7 @@ private:
     void connectCommands();
     // "画像検索（amazon)": the cover search for an album.
     void searchCoverArt();
+    void runCoverSearch(const coverart::CoverSearchSubject &subject);
     void applySettings(const MainWindowSettings &s);
     void collectSettings(MainWindowSettings &s) const;
 

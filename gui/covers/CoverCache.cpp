@@ -129,6 +129,14 @@ void CoverCache::invalidate(const QString &folder, const QString &album)
     dropImagesOf(key);
 }
 
+void CoverCache::invalidateFolder(const QString &folder)
+{
+    const QString prefix = folder + QChar(0);
+    for (auto it = m_lookups.begin(); it != m_lookups.end();)
+        it = it.key().startsWith(prefix) ? m_lookups.erase(it) : std::next(it);
+    dropImagesOf(folder); // image keys are folder, album, size joined by NUL
+}
+
 void CoverCache::clear()
 {
     m_lookups.clear();

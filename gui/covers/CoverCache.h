@@ -33,6 +33,8 @@ public:
 
     // Forgets what is known of one album (after a new cover file was saved).
     void invalidate(const QString &folder, const QString &album);
+    // Forgets every album of a folder (a folder.jpg serves all of them).
+    void invalidateFolder(const QString &folder);
     void clear();
 
     struct Stats {

@@ -188,6 +188,23 @@ private slots:
         QVERIFY(!cache.isCached(*m_albums[5].Data, QSize(64, 64)));
     }
 
+    void aCoverSavedLaterShowsAfterTheFolderIsForgotten()
+    {
+        CoverCache cache;
+        CoverStrip strip(cache);
+        strip.resize(64 * 5 + 60, 64);
+        AlbumList two{album(QStringLiteral("Later"), QStringLiteral("E")), m_albums[0]};
+        strip.SetCovers(two);
+        QVERIFY(!near(shot(strip).pixel(32, 32), kRed)); // no cover yet
+        vireo::test::writeFile(m_dir.file(QStringLiteral("Later/folder.jpg")), encoded(kRed, "JPG"));
+        QVERIFY(!near(shot(strip).pixel(32, 32), kRed)); // the lookup is remembered
+        const qint64 reads = cache.stats().reads;
+        cache.invalidateFolder(two[0].Data->Folder);
+        QVERIFY(near(shot(strip).pixel(32, 32), kRed));
+        QCOMPARE(cache.stats().reads, reads + 1); // the other album stays cached
+        QVERIFY(cache.isCached(*two[1].Data, QSize(64, 64)));
+    }
+
     void highDensityDrawsAtThePixelRatio()
     {
         CoverCache cache;

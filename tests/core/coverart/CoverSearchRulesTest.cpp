@@ -1,5 +1,7 @@
 #include "core/coverart/CoverSave.h"
 #include "core/coverart/CoverSearchSettings.h"
+#include "core/coverart/CoverSearchSubject.h"
+#include "core/library/TrackRecord.h"
 #include "core/coverart/RequestPacer.h"
 #include "core/settings/ProfileFile.h"
 #include "core/settings/SettingsCatalogue.h"
@@ -138,6 +140,31 @@ TEST(SavePicture, FailuresLeaveNothingBehind)
         EXPECT_TRUE(QDir(ro).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The two entries of the search (the current track, a strip cell) name the
+// same album and the same save folder.
+TEST(CoverSearchSubject, TrackAndCellAgree)
+{
+    TID3ListItem track(QStringLiteral("/music/A/Best/01.mp3"), 0);
+    TID3v2Record v2;
+    v2.Artist = QStringLiteral("A");
+    v2.Album = QStringLiteral("Best");
+    track.SetV2(v2);
+    const CoverSearchSubject fromTrack = subjectOfTrack(track, PreferV2);
+    EXPECT_EQ(fromTrack, (CoverSearchSubject{QStringLiteral("A"), QStringLiteral("Best"), QStringLiteral("/music/A/Best")}));
+
+    views::TreeNode node = views::makeAlbumNode(QStringLiteral("Best"), QStringLiteral("A"),
+                                                QStringLiteral("/music/A/Best"), -1, track.FileName);
+    EXPECT_EQ(subjectOfAlbum(views::AlbumEntry{QStringLiteral("Best"), node.Data}), fromTrack);
+    EXPECT_EQ(subjectOfAlbum(views::AlbumEntry{QStringLiteral("Best"), nullptr}), CoverSearchSubject{});
+
+    TID3ListItem atRoot(QStringLiteral("/x.mp3"), 0);
+    EXPECT_EQ(subjectOfTrack(atRoot, PreferV2).folder, QStringLiteral("/"));
 }
 
 } // namespace
