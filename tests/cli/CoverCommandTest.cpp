@@ -1,6 +1,7 @@
 // vireo-cli cover, black box: which cover a track's album gets (album-named
 // file, folder.jpg, the picture in the tag written by mutagen), and the
 // picture's format and size read from its content.
+#include "tests/support/PictureBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -11,22 +12,6 @@
 using namespace vireo::test;
 
 namespace {
-
-QByteArray be16(int v) { return QByteArray(1, char(v >> 8)) + char(v & 0xFF); }
-QByteArray be32(quint32 v) { return be16(int(v >> 16)) + be16(int(v & 0xFFFF)); }
-
-QByteArray jpegHeader(int width, int height)
-{
-    return QByteArray("\xFF\xD8\xFF\xE0", 4) + be16(16) + QByteArray("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14)
-        + QByteArray("\xFF\xC0", 2) + be16(17) + char(8) + be16(height) + be16(width) + char(3)
-        + QByteArray(9, '\x11') + QByteArray("\xFF\xD9", 2);
-}
-
-QByteArray pngHeader(quint32 width, quint32 height)
-{
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + be32(13) + "IHDR" + be32(width) + be32(height)
-        + QByteArray("\x08\x02\0\0\0", 5) + be32(0);
-}
 
 class CoverCli : public testing::Test {
 protected:
@@ -71,7 +56,7 @@ TEST_F(CoverCli, EmbeddedPictureIsReportedByItsContent)
 {
     // A PNG picture stored under the type "image/jpeg".
     const QString png = home.file(QStringLiteral("p.png"));
-    writeFile(png, pngHeader(320, 240));
+    writeFile(png, pngBytes(320, 240));
     tag(QStringLiteral("Best"), png, QStringLiteral("image/jpeg"));
     if (testing::Test::IsSkipped())
         return;
@@ -87,13 +72,13 @@ TEST_F(CoverCli, EmbeddedPictureIsReportedByItsContent)
 TEST_F(CoverCli, AlbumFileBeatsFolderFileBeatsTag)
 {
     const QString png = home.file(QStringLiteral("p.png"));
-    writeFile(png, pngHeader(1, 1));
+    writeFile(png, pngBytes(1, 1));
     tag(QStringLiteral("Best"), png, QStringLiteral("image/png"));
     if (testing::Test::IsSkipped())
         return;
-    writeFile(album + QStringLiteral("/folder.jpg"), jpegHeader(500, 500));
+    writeFile(album + QStringLiteral("/folder.jpg"), jpegBytes(500, 500));
     EXPECT_EQ(coverJson().value(QStringLiteral("cover")).toString(), album + QStringLiteral("/folder.jpg"));
-    writeFile(album + QStringLiteral("/Best.jpg"), jpegHeader(600, 400));
+    writeFile(album + QStringLiteral("/Best.jpg"), jpegBytes(600, 400));
     const QJsonObject o = coverJson();
     EXPECT_EQ(o.value(QStringLiteral("cover")).toString(), album + QStringLiteral("/Best.jpg"));
     EXPECT_EQ(o.value(QStringLiteral("mime")).toString(), QStringLiteral("image/jpeg"));

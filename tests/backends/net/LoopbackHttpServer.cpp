@@ -120,28 +120,6 @@ void LoopbackHttpServer::onData(QTcpSocket *socket)
         send();
 }
 
-QByteArray jpegBytes(int width, int height)
-{
-    QByteArray d("\xFF\xD8\xFF\xC0\x00\x11\x08", 7);
-    d += char(height >> 8);
-    d += char(height & 0xFF);
-    d += char(width >> 8);
-    d += char(width & 0xFF);
-    d += QByteArray("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10);
-    d += QByteArray("\xFF\xD9", 2);
-    return d;
-}
-
-QByteArray pngBytes(int width, int height)
-{
-    QByteArray d("\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR", 16);
-    for (quint32 v : {quint32(width), quint32(height)})
-        for (int s = 24; s >= 0; s -= 8)
-            d += char((v >> s) & 0xFF);
-    d += QByteArray("\x08\x02\x00\x00\x00", 5);
-    return d;
-}
-
 QByteArray gifBytes(int width, int height)
 {
     QByteArray d("GIF89a");

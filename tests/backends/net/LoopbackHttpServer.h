@@ -4,6 +4,8 @@
 // records every request it saw with its headers and arrival time, and in
 // proxy mode answers absolute-form requests ("GET http://host/path") from
 // another server's table, as an HTTP proxy on loopback would.
+#include "tests/support/PictureBytes.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
@@ -63,8 +65,6 @@ private:
 };
 
 // Header-only pictures: enough for the header check, no image library.
-QByteArray jpegBytes(int width, int height);
-QByteArray pngBytes(int width, int height);
 QByteArray gifBytes(int width, int height);
 
 } // namespace vireo::test

@@ -8,6 +8,7 @@
 #include "core/views/TrackCover.h"
 #include "core/views/TreeBuilder.h"
 #include "tests/core/views/ViewsTestLibrary.h"
+#include "tests/support/PictureBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@
 
 using namespace vireo;
 using namespace vireo::views;
+using vireo::test::jpegBytes;
+using vireo::test::pngBytes;
 
 namespace {
 
@@ -22,22 +25,6 @@ QByteArray be16(int v) { return QByteArray(1, char(v >> 8)) + char(v & 0xFF); }
 QByteArray be32(quint32 v) { return be16(int(v >> 16)) + be16(int(v & 0xFFFF)); }
 
 // A JPEG header up to its frame header: SOI, an APP0 segment, the given frame marker.
-QByteArray jpegHeader(int width, int height, uchar sof = 0xC0)
-{
-    QByteArray b("\xFF\xD8", 2);
-    b += QByteArray("\xFF\xE0", 2) + be16(16) + QByteArray("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14);
-    b += QByteArray("\xFF\xFF", 2); // a fill byte before the next marker
-    b += char(sof);
-    b += be16(17) + char(8) + be16(height) + be16(width) + char(3);
-    b += QByteArray(9, '\x11');
-    return b;
-}
-
-QByteArray pngHeader(quint32 width, quint32 height)
-{
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + be32(13) + "IHDR" + be32(width) + be32(height)
-        + QByteArray("\x08\x02\0\0\0", 5) + be32(0);
-}
 
 QByteArray le16(int v) { return QByteArray(1, char(v & 0xFF)) + char(v >> 8); }
 QByteArray le32(qint32 v) { return le16(v & 0xFFFF) + le16((quint32(v) >> 16) & 0xFFFF); }
@@ -69,13 +56,13 @@ TEST_P(PictureHeaders, ReadsFormatAndSizeFromContent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Picture, PictureHeaders, testing::Values(
-    InfoCase{"BaselineJpeg", jpegHeader(640, 480), "image/jpeg", 640, 480},
-    InfoCase{"ProgressiveJpeg", jpegHeader(300, 301, 0xC2), "image/jpeg", 300, 301},
-    InfoCase{"JpegCutBeforeFrame", jpegHeader(640, 480).left(22), nullptr, 0, 0},
+    InfoCase{"BaselineJpeg", jpegBytes(640, 480), "image/jpeg", 640, 480},
+    InfoCase{"ProgressiveJpeg", jpegBytes(300, 301, true, 0xC2), "image/jpeg", 300, 301},
+    InfoCase{"JpegCutBeforeFrame", jpegBytes(640, 480).left(22), nullptr, 0, 0},
     InfoCase{"JpegImageDataBeforeFrame", QByteArray("\xFF\xD8\xFF\xDA\0\x02", 6), nullptr, 0, 0},
     InfoCase{"JpegGarbageAfterStart", QByteArray("\xFF\xD8\xFF\xE0\0\x10garbage", 13) + QByteArray(40, 'x'), nullptr, 0, 0},
-    InfoCase{"JpegZeroSize", jpegHeader(0, 10), nullptr, 0, 0},
-    InfoCase{"Png", pngHeader(500, 250), "image/png", 500, 250},
+    InfoCase{"JpegZeroSize", jpegBytes(0, 10), nullptr, 0, 0},
+    InfoCase{"Png", pngBytes(500, 250), "image/png", 500, 250},
     InfoCase{"PngWithoutHeaderChunk", QByteArray("\x89PNG\r\n\x1a\n", 8) + be32(13) + "IDAT", nullptr, 0, 0},
     InfoCase{"Gif", QByteArray("GIF89a") + le16(32) + le16(16) + QByteArray(3, '\0'), "image/gif", 32, 16},
     InfoCase{"BmpBottomUp", QByteArray("BM") + QByteArray(12, '\0') + le32(40) + le32(20) + le32(10), "image/bmp", 20, 10},
@@ -114,24 +101,24 @@ protected:
 
 TEST_F(CoverOrder, AlbumFileThenFolderFileThenEmbeddedPicture)
 {
-    embed(pngHeader(8, 8), QStringLiteral("image/png"));
+    embed(pngBytes(8, 8), QStringLiteral("image/png"));
     CoverArt c = FindCoverArt(folder(), QStringLiteral("Best"), track);
     EXPECT_EQ(c.kind, CoverArt::Embedded);
     EXPECT_EQ(c.path, track);
-    EXPECT_EQ(c.embedded, pngHeader(8, 8));
+    EXPECT_EQ(c.embedded, pngBytes(8, 8));
 
-    picture("folder.jpg", jpegHeader(2, 2));
+    picture("folder.jpg", jpegBytes(2, 2));
     c = FindCoverArt(folder(), QStringLiteral("Best"), track);
     EXPECT_EQ(c.kind, CoverArt::File);
     EXPECT_EQ(c.path, folder() + QStringLiteral("/folder.jpg"));
     EXPECT_TRUE(c.embedded.isEmpty()); // the track is not read when a file is there
 
-    picture("Best.jpg", jpegHeader(3, 3));
+    picture("Best.jpg", jpegBytes(3, 3));
     c = FindCoverArt(folder(), QStringLiteral("Best"), track);
     EXPECT_EQ(c.path, folder() + QStringLiteral("/Best.jpg"));
     const ResultOf<QByteArray> bytes = loadCoverBytes(c);
     ASSERT_TRUE(bytes.ok());
-    EXPECT_EQ(bytes.value(), jpegHeader(3, 3));
+    EXPECT_EQ(bytes.value(), jpegBytes(3, 3));
 }
 
 TEST_F(CoverOrder, NothingFoundWithoutFilesOrPicture)
@@ -146,13 +133,13 @@ TEST_F(CoverOrder, NothingFoundWithoutFilesOrPicture)
 TEST_F(CoverOrder, AFolderNamedLikeTheCoverIsNoCover)
 {
     QDir().mkpath(folder() + QStringLiteral("/Best.jpg"));
-    picture("folder.jpg", jpegHeader(2, 2));
+    picture("folder.jpg", jpegBytes(2, 2));
     EXPECT_EQ(FindCoverArt(folder(), QStringLiteral("Best"), track).path, folder() + QStringLiteral("/folder.jpg"));
 }
 
 TEST_F(CoverOrder, VanishedCoverFileIsAnErrorNotACrash)
 {
-    picture("folder.jpg", jpegHeader(2, 2));
+    picture("folder.jpg", jpegBytes(2, 2));
     const CoverArt c = FindCoverArt(folder(), QStringLiteral("Best"), track);
     QFile::remove(c.path);
     const ResultOf<QByteArray> bytes = loadCoverBytes(c);
@@ -162,7 +149,7 @@ TEST_F(CoverOrder, VanishedCoverFileIsAnErrorNotACrash)
 
 TEST_F(CoverOrder, PayloadLookupUsesTheFirstTrack)
 {
-    embed(jpegHeader(5, 5), QStringLiteral("image/jpeg"));
+    embed(jpegBytes(5, 5), QStringLiteral("image/jpeg"));
     TreeNode node = makeAlbumNode(QStringLiteral("Best"), QStringLiteral("A"), folder(), -1, track);
     EXPECT_TRUE(lookUpCoverFile(*node.Data));
     EXPECT_TRUE(node.Data->CoverEmbedded);
@@ -175,7 +162,7 @@ TEST_F(CoverOrder, PayloadLookupUsesTheFirstTrack)
 TEST_F(CoverOrder, TrackCoverNamesTheSourceAndTheContentsFormat)
 {
     // A PNG picture stored as "image/jpeg": the format comes from the bytes.
-    embed(pngHeader(300, 200), QStringLiteral("image/jpeg"), QStringLiteral("Other"));
+    embed(pngBytes(300, 200), QStringLiteral("image/jpeg"), QStringLiteral("Other"));
     ResultOf<TrackCover> r = findTrackCover(track, PreferV2);
     ASSERT_TRUE(r.ok()) << qPrintable(r.message());
     EXPECT_EQ(r->album, QStringLiteral("Other"));
