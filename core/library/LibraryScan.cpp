@@ -37,7 +37,8 @@ ScanOutcome ScanFolder(TID3TagUseful &store, const QString &folder, bool wholeLi
             ++(read ? out.ReadFromTags : out.FromLibrary);
         }
     }
-    store.RefreshFlags();
+    store.RefreshFlags(store.CacheOnly && host.defersExistenceCheck() ? TID3TagUseful::ExistenceCheck::Deferred
+                                                                       : TID3TagUseful::ExistenceCheck::Now);
     host.searchFinished();
     host.rebuildViews(wholeLibrary, out);
     if (wholeLibrary)

@@ -49,6 +49,9 @@ public:
     virtual void libraryCleared() {}
     // A message box.
     virtual void showMessage(const QString &text) { Q_UNUSED(text); }
+    // With trusted caches (CacheOnly), whether the existence of the library's
+    // files is checked later by the host instead of during the scan.
+    virtual bool defersExistenceCheck() const { return false; }
 };
 
 // The scan of a folder: searches it for ".MP3" files unless the store's

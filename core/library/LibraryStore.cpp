@@ -161,14 +161,40 @@ qsizetype TID3TagUseful::DeleteFromCache(const QString &path)
     return m_tracks.Remove(path);
 }
 
-void TID3TagUseful::RefreshFlags()
+void TID3TagUseful::RefreshFlags(ExistenceCheck check)
 {
     for (qsizetype i = 0, n = m_tracks.Count(); i < n; ++i) {
         TID3ListItem *t = m_tracks.At(i);
-        if (!t->Exists)
-            t->Exists = fileExists(t->FileName);
+        if (!t->Exists) {
+            if (check == ExistenceCheck::Now) {
+                t->Exists = fileExists(t->FileName);
+            } else {
+                t->Exists = true;
+                m_unchecked.append(t->FileName);
+            }
+        }
         setCompilationIndex(*t);
     }
+}
+
+int TID3TagUseful::MarkMissing(const QStringList &missing)
+{
+    int changed = 0;
+    for (const QString &path : missing) {
+        TID3ListItem *t = m_tracks.Find(path);
+        if (t && t->Exists) {
+            t->Exists = false;
+            ++changed;
+        }
+    }
+    return changed;
+}
+
+void TID3TagUseful::ForgetExistence(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        if (TID3ListItem *t = m_tracks.Find(path))
+            t->Exists = false;
 }
 
 QString TID3TagUseful::GenreText(const QString &name) const

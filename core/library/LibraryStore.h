@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace vireo {
 
@@ -81,8 +82,19 @@ public:
     void ReleaseRetired() { m_tracks.ReleaseRetired(); }
 
     // The refresh pass: settles Exists (unless already true) and
-    // CompilationIndex of every track.
-    void RefreshFlags();
+    // CompilationIndex of every track. Deferred takes Exists on trust (the
+    // start-up with trusted caches) and keeps those paths for a later check
+    // off the user-interface thread (TakeUncheckedPaths, MarkMissing).
+    enum class ExistenceCheck { Now, Deferred };
+    void RefreshFlags(ExistenceCheck check = ExistenceCheck::Now);
+    // The paths a deferred refresh took on trust; handed out once.
+    QStringList TakeUncheckedPaths() { return std::exchange(m_unchecked, {}); }
+    // Clears Exists of the library's tracks at these paths (paths no longer
+    // in the library are passed over); the number of tracks changed.
+    int MarkMissing(const QStringList &missing);
+    // A check that will not finish: these paths' Exists is unsettled again,
+    // so the next refresh pass looks at them.
+    void ForgetExistence(const QStringList &paths);
 
     // "(code)name" when GenreCodeInText and the name is a genre name (without
     // regard to case); otherwise the name unchanged.
@@ -119,6 +131,7 @@ private:
     QString m_compilationFile;
     CompilationList m_compilations;
     TID3v1 m_v1Reader;
+    QStringList m_unchecked;
     bool m_cacheLoaded = false;
     bool m_saveOnDestroy = true;
     MessageHandler m_message;

@@ -2,6 +2,7 @@
 
 #include "core/app/AppSession.h"
 #include "core/library/EventLog.h"
+#include "core/library/ExistenceCheck.h"
 #include "core/library/LibraryScan.h"
 #include "core/library/LibraryStore.h"
 #include "core/views/LibraryViews.h"
@@ -40,6 +41,11 @@ public:
         : window(window), m_views(views), mediator(mediator), dropping(drop)
     {
     }
+
+    // The start-up scan over trusted caches shows the window first; the
+    // files' existence is checked afterwards on a thread of its own.
+    bool defersExistenceCheck() const override { return deferExistence; }
+    bool deferExistence = false;
 
     void scanStarted(const QString &) override
     {
@@ -150,9 +156,40 @@ void ScanController::openDefaultFolder()
     TID3TagUseful *store = m_store.store();
     if (!store)
         return;
+    settleExistenceCheck(*store);
     WindowScanHost host(window, m_views, mediator);
+    host.deferExistence = session.startingUp();
     OpenDefaultFolder(*store, session.musicFolder(), session.startingUp(), host);
     mediator.showStatus(QString());
+    checkExistenceLater(*store);
+}
+
+void ScanController::checkExistenceLater(TID3TagUseful &store)
+{
+    const QStringList paths = store.TakeUncheckedPaths();
+    if (paths.isEmpty())
+        return;
+    if (!m_existence) {
+        m_existence = new BackgroundExistenceCheck(this);
+        connect(m_existence, &BackgroundExistenceCheck::finished, this, [this](const QStringList &missing) {
+            m_checking.clear();
+            TID3TagUseful *store = m_store.store();
+            if (store && store->MarkMissing(missing) > 0) {
+                m_views.browse().table().refreshCells();
+                mediator.showCellChanges();
+            }
+        });
+    }
+    m_checking = paths;
+    m_existence->start(paths);
+}
+
+void ScanController::settleExistenceCheck(TID3TagUseful &store)
+{
+    if (!m_existence || m_checking.isEmpty())
+        return;
+    m_existence->cancel();
+    store.ForgetExistence(std::exchange(m_checking, {}));
 }
 
 void ScanController::rebuildCache()
@@ -160,6 +197,7 @@ void ScanController::rebuildCache()
     TID3TagUseful *store = m_store.store();
     if (!store)
         return;
+    settleExistenceCheck(*store);
     WindowScanHost host(window, m_views, mediator);
     RebuildCache(*store, session.musicFolder(), host);
     mediator.showStatus(QString());
@@ -185,6 +223,7 @@ int ScanController::scanFolder(const QString &folder, bool wholeLibrary)
     TID3TagUseful *store = m_store.store();
     if (!store)
         return 0;
+    settleExistenceCheck(*store);
     WindowScanHost host(window, m_views, mediator);
     host.scannedFolder = folder.endsWith(u'/') ? folder : folder + u'/';
     const ScanOutcome out = ScanFolder(*store, folder, wholeLibrary, host);
@@ -197,6 +236,7 @@ void ScanController::addDropped(const QStringList &names)
     TID3TagUseful *store = m_store.store();
     if (!store)
         return;
+    settleExistenceCheck(*store);
     {
         WindowScanHost host(window, m_views, mediator, true);
         DropFiles(*store, names, host);

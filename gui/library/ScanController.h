@@ -11,6 +11,8 @@ class QWidget;
 
 namespace vireo {
 class AppSession;
+class BackgroundExistenceCheck;
+class TID3TagUseful;
 namespace views {
 class LibraryViews;
 }
@@ -44,6 +46,10 @@ public:
     // folder view gets a node. Returns the number of files found.
     int scanFolder(const QString &folder, bool wholeLibrary);
 
+    // The existence check a start with trusted caches leaves for after the
+    // window is shown; null before. Its finish marks the vanished files.
+    BackgroundExistenceCheck *existenceCheck() const { return m_existence; }
+
     // Tests answer the drop question instead of a user.
     void setDropQuestion(std::function<bool()> ask) { m_askDrop = std::move(ask); }
 
@@ -54,6 +60,14 @@ private:
     MainMediator &mediator;
     QWidget *window;
     std::function<bool()> m_askDrop;
+    BackgroundExistenceCheck *m_existence = nullptr;
+
+    QStringList m_checking; // the paths the running check looks at
+
+    void checkExistenceLater(TID3TagUseful &store);
+    // Before another scan: a check still running is dropped and its files'
+    // existence left for that scan's refresh pass to settle.
+    void settleExistenceCheck(TID3TagUseful &store);
 };
 
 } // namespace vireo::gui

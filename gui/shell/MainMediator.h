@@ -34,6 +34,8 @@ public:
             emit coverSelected(*changes.SelectCover);
     }
 
+    // The track rows stay, their cells were made again.
+    void showCellChanges() { emit trackCellsChanged(); }
     void requestLeftPage(int page) { emit leftPageRequested(page); }
     void requestTreesRebuild() { emit treesRebuildRequested(); }
     void requestFolderView(const QString &folder, int filesFound) { emit folderViewRequested(folder, filesFound); }
@@ -46,6 +48,7 @@ signals:
     // Browsing
     void albumTabsChanged();
     void trackRowsChanged();
+    void trackCellsChanged();
     void leftPageRequested(int page);
     void trackListFocusRequested();
     // The cover strip's album list was replaced (scrolled back to its first cell)

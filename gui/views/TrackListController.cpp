@@ -69,6 +69,7 @@ TrackListController::TrackListController(const StoreAccess &store, views::Librar
         m_model->rowsReplaced();
         rowsChanged();
     });
+    connect(&mediator, &MainMediator::trackCellsChanged, m_model, &TrackListModel::cellsChanged);
     connect(&mediator, &MainMediator::trackListFocusRequested, this,
             [this] { w.ListView_MAIN->setFocus(); });
 }

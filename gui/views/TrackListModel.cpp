@@ -16,6 +16,12 @@ void TrackListModel::rowsReplaced()
     endResetModel();
 }
 
+void TrackListModel::cellsChanged()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
 void TrackListModel::setRowColours(const QColor &odd, const QColor &even)
 {
     m_odd = odd;

@@ -19,6 +19,8 @@ public:
 
     // The table's rows were replaced, removed or re-sorted.
     void rowsReplaced();
+    // The rows stay; their cells or images were made again (refreshCells).
+    void cellsChanged();
     // Odd positions get `odd`, even positions `even` (so the first row has the second colour).
     void setRowColours(const QColor &odd, const QColor &even);
 

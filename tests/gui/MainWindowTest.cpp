@@ -1,6 +1,7 @@
 // The main window over a real folder of MP3 files: start-up scan, browsing
 // through the trees, tabs, columns, search, folder view and filter, and a
 // clean close and restart.
+#include "core/library/ExistenceCheck.h"
 #include "gui/app/AppServices.h"
 #include "core/library/LibraryStore.h"
 #include "gui/app/VireoMainForm.h"
@@ -290,6 +291,25 @@ private slots:
         QCOMPARE(again.treePanel().TreeView_Artist->model()->rowCount(), 4);
         QVERIFY(QFile::exists(fx.programFolder() + "vireo_uni.bak"));
         QVERIFY(indexOfLine(fx.logLines(), "キャッシュのみ読み込み設定ＯＦＦ") < 0);
+    }
+
+    void trustedCachesStartShowsTheWindowBeforeCheckingFiles()
+    {
+        GuiFixture fx;
+        fx.start();
+        fx.close();
+        fx.setIni("MP3Param", "FirstCacheFlg", "1");
+        const QString gone = fx.musicFolder() + "Beta/Only/01.mp3";
+        QVERIFY(QFile::remove(gone));
+        TVireoMainForm &form = fx.start();
+        vireo::TID3ListItem *track = form.services().store()->FindTrack(gone);
+        QVERIFY(track);
+        QVERIFY(form.scans().existenceCheck()); // left for after the window
+        QTRY_VERIFY(!track->Exists);
+        QVERIFY(!form.scans().existenceCheck()->isRunning());
+        const QString kept = fx.musicFolder() + "Alpha/First/01.mp3";
+        vireo::TID3ListItem *other = form.services().store()->FindTrack(kept);
+        QVERIFY(other && other->Exists);
     }
 
     void dropOnTheTrackListAddsFiles()

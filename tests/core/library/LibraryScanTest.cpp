@@ -1,5 +1,7 @@
 #include "tests/core/library/LibraryTestUtil.h"
+#include "tests/support/PlaybackSupport.h"
 
+#include "core/library/ExistenceCheck.h"
 #include "core/library/LibraryScan.h"
 #include "core/library/LibraryStore.h"
 #include "core/platform/FileAccess.h"
@@ -179,6 +181,82 @@ TEST_F(Scan, TrustingTheCachesAtStartSearchesNothing)
     out = run(user, false, true);
     EXPECT_TRUE(out.Searched);
     EXPECT_EQ(trackTitles, (QSet<QString>{"one", "two"}));
+}
+
+// A start with trusted caches takes every file's existence on trust, shows
+// the same log lines, and leaves the check to the host: the background check
+// then finds exactly the vanished file and the store marks only that track.
+TEST_F(Scan, DeferredExistenceCheckMarksVanishedFilesAfterwards)
+{
+    const QString kept = add(QStringLiteral("1.mp3"), "one");
+    const QString gone = add(QStringLiteral("2.mp3"), "two");
+    RecordingHost first;
+    run(first);
+    ASSERT_TRUE(QFile::remove(gone));
+
+    struct DeferringHost : RecordingHost {
+        bool defersExistenceCheck() const override { return true; }
+    };
+    auto startLog = [&](ScanHost &host, TID3TagUseful &store) {
+        clearLog();
+        store.LoadCaches();
+        store.CacheOnly = true;
+        EXPECT_TRUE(OpenDefaultFolder(store, music(), true, host));
+        return logMessages();
+    };
+    TID3TagUseful now(programPath(u""));
+    now.setSaveCachesOnDestroy(false);
+    RecordingHost plain;
+    const QStringList nowLog = startLog(plain, now);
+    EXPECT_FALSE(now.FindTrack(gone)->Exists);
+    EXPECT_TRUE(now.TakeUncheckedPaths().isEmpty());
+
+    TID3TagUseful store(programPath(u""));
+    store.setSaveCachesOnDestroy(false);
+    DeferringHost deferring;
+    EXPECT_EQ(startLog(deferring, store), nowLog);
+    EXPECT_TRUE(store.FindTrack(gone)->Exists); // on trust until checked
+    const QStringList unchecked = store.TakeUncheckedPaths();
+    EXPECT_EQ(QSet<QString>(unchecked.begin(), unchecked.end()), (QSet<QString>{kept, gone}));
+    EXPECT_TRUE(store.TakeUncheckedPaths().isEmpty()); // handed out once
+
+    ensureCoreApplication();
+    BackgroundExistenceCheck check;
+    QStringList missing;
+    bool done = false;
+    QObject::connect(&check, &BackgroundExistenceCheck::finished, [&](const QStringList &m) {
+        missing = m;
+        done = true;
+    });
+    check.start(unchecked + QStringList{music()}); // a folder is not a file
+    ASSERT_TRUE(waitUntil([&] { return done; }, 10000));
+    EXPECT_EQ(missing, (QStringList{gone, music()}));
+    EXPECT_EQ(store.MarkMissing(missing), 1);
+    EXPECT_FALSE(store.FindTrack(gone)->Exists);
+    EXPECT_TRUE(store.FindTrack(kept)->Exists);
+    EXPECT_EQ(store.MarkMissing(missing), 0);
+}
+
+// A check cancelled (or destroyed) while it runs never reports.
+TEST(ExistenceCheck, CancelledCheckStaysSilent)
+{
+    ensureCoreApplication();
+    QStringList many;
+    for (int i = 0; i < 20000; ++i)
+        many.append(QStringLiteral("/nonexistent/vireo/%1.mp3").arg(i));
+    int reports = 0;
+    {
+        BackgroundExistenceCheck check;
+        QObject::connect(&check, &BackgroundExistenceCheck::finished, [&](const QStringList &) { ++reports; });
+        check.start(many);
+        check.start(many.mid(0, 3)); // the first run is dropped
+        ASSERT_TRUE(waitUntil([&] { return reports > 0; }, 10000));
+        check.start(many);
+    }
+    spin(50);
+    EXPECT_EQ(reports, 1);
+    std::atomic_bool stop{true};
+    EXPECT_TRUE(MissingFiles(many, &stop).isEmpty());
 }
 
 TEST_F(Scan, RebuildEmptiesTheLibraryFirst)
