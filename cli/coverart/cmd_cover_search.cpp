@@ -6,6 +6,7 @@
 // title and picture addresses; --save N FILE writes the Nth match's largest
 // picture (numbered from 1) to FILE, replacing it only when it is not a
 // folder.
+#include "cli/ProgressLine.h"
 #include "cli/commands.h"
 
 #include "backends/net/NetworkHttpClient.h"
@@ -18,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -115,13 +117,25 @@ int cmdCoverSearch(const QStringList &argsIn)
     QList<CoverHit> hits;
     Result outcome;
     QEventLoop loop;
-    QObject::connect(&search, &CoverSearch::hitReady, [&](const CoverHit &hit) { hits << hit; });
+    // On a terminal: the matches so far and the time, while the sources answer.
+    ProgressLine progress;
+    const QString label = QStringLiteral("matches");
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { progress.update(label, hits.size(), -1); });
+    if (progress.onTerminal())
+        tick.start(250);
+    QObject::connect(&search, &CoverSearch::hitReady, [&](const CoverHit &hit) {
+        hits << hit;
+        progress.update(label, hits.size(), -1, hit.result.title);
+    });
     QObject::connect(&search, &CoverSearch::finished, [&](const Result &r) {
         outcome = r;
         loop.quit();
     });
     search.start(positional[0], positional[1]);
     loop.exec();
+    tick.stop();
+    progress.clear();
 
     if (json) {
         QJsonArray list;

@@ -53,7 +53,7 @@ ResultOf<InstanceLock> InstanceLock::acquire(const QString &folder)
         const int err = errno;
         ::close(fd);
         if (err == EWOULDBLOCK)
-            return Result::failure(ErrorCode::Failed, AlreadyRunningMessage(folder));
+            return Result::failure(ErrorCode::InUse, AlreadyRunningMessage(folder));
         return Result::fromErrno(err, path + QStringLiteral(": ") + qt_error_string(err));
     }
     return InstanceLock(fd);

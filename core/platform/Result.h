@@ -26,6 +26,7 @@ enum class ErrorCode {
     Unsupported,
     Network,
     Timeout,
+    InUse,         // another run holds it
 };
 
 // The code that best matches an errno value.

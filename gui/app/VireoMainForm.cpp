@@ -44,6 +44,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -275,6 +276,8 @@ void TVireoMainForm::resetBrowsing()
 void TVireoMainForm::loadSettings()
 {
     app.setSettings(makeSettingsStore());
+    // No settings file at all: the first start asks for the music folder.
+    m_scans->setFirstStart(!QFileInfo::exists(app.settings().IniFileName));
     vireo::loadSettings(app.settings(), *m_settings, [this] { app.store()->LoadCaches(); });
     applySettings(*m_settings);
 }

@@ -1,8 +1,12 @@
 // The desktop program: one main window over the music library.
 #include "gui/app/AppServices.h"
+#include "core/platform/Paths.h"
 #include "gui/app/SignalCloser.h"
+#include "gui/app/SingleInstance.h"
 #include "gui/app/VireoApplication.h"
 #include "gui/app/VireoMainForm.h"
+
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstring>
@@ -35,6 +39,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "vireo: unknown argument \"%s\"\n%s", qPrintable(app.arguments().at(1)), kUsage);
         return 2;
     }
+    // A second window over the same program folder says so and stops.
+    vireo::InstanceLock lock;
+    if (!vireo::gui::takeProgramFolder(vireo::programFolder(), lock, [](const QString &message) {
+            std::fprintf(stderr, "vireo: %s\n", qPrintable(message));
+            QMessageBox::warning(nullptr, QStringLiteral("Vireo"), message);
+        }))
+        return 1;
     vireo::gui::AppServices services;
     vireo::gui::TVireoMainForm form(services);
     vireo::gui::SignalCloser closer(&form);

@@ -5,14 +5,18 @@
 #include "core/library/ExistenceCheck.h"
 #include "core/library/LibraryScan.h"
 #include "core/library/LibraryStore.h"
+#include "core/platform/Paths.h"
 #include "core/views/LibraryViews.h"
 #include "gui/library/FindFileForm.h"
 #include "gui/shell/MainMediator.h"
 #include "gui/shell/MainTexts.h"
 #include "gui/shell/StoreAccess.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include <memory>
 
@@ -30,6 +34,14 @@ const QString kDropChecking = QStringLiteral("MP3ファイルのチェック中.
 const QString kDropBuilding = QStringLiteral("構成中...");
 const QString kDropQuestion = QStringLiteral("ファイルを追加しますか？");
 const QString kChooseFolder = QStringLiteral("フォルダを選択してください。");
+const QString kWelcome = QStringLiteral(
+    "音楽フォルダがまだ設定されていません。\n\n"
+    "MP3ファイルが入っているフォルダを選んでください。その下にあるMP3ファイルをすべて読み込み、"
+    "次回からはタグキャッシュから素早く表示します。\n"
+    "フォルダはあとで「環境設定」の「MP3フォルダ」でも変えられます。");
+const QString kWelcomeChoose = QStringLiteral("音楽フォルダを選択...");
+const QString kWelcomeLater = QStringLiteral("後で");
+const QString kChooseMusicFolder = QStringLiteral("音楽フォルダを選択してください。");
 
 // The window side of a scan: the progress window, the status bar and the
 // rebuild of the views at the moment the scan asks for it. For a drop on the
@@ -122,8 +134,14 @@ public:
     }
     void showMessage(const QString &text) override
     {
+        if (welcome && text == NoMusicFolderMessage()) {
+            welcomed = true; // the first start asks for the folder instead
+            return;
+        }
         QMessageBox::warning(window, text::kAppTitle, text);
     }
+    bool welcome = false;  // a first start: no empty-folder message
+    bool welcomed = false; // it was held back
 
     QString scannedFolder;
 
@@ -145,6 +163,16 @@ ScanController::ScanController(const StoreAccess &store, views::LibraryViews &vi
                                MainMediator &mediator, QWidget *window, QObject *parent)
     : QObject(parent), m_store(store), m_views(views), session(session), mediator(mediator), window(window)
 {
+    m_askFolder = [this] {
+        QMessageBox box(QMessageBox::Information, text::kAppTitle, kWelcome, QMessageBox::NoButton, this->window);
+        QPushButton *choose = box.addButton(kWelcomeChoose, QMessageBox::AcceptRole);
+        box.addButton(kWelcomeLater, QMessageBox::RejectRole);
+        box.setDefaultButton(choose);
+        box.exec();
+        if (box.clickedButton() != choose)
+            return QString();
+        return QFileDialog::getExistingDirectory(this->window, kChooseMusicFolder, QDir::homePath());
+    };
     m_askDrop = [this] {
         return QMessageBox::warning(this->window, text::kAppTitle, kDropQuestion,
                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -159,9 +187,22 @@ void ScanController::openDefaultFolder()
     settleExistenceCheck(*store);
     WindowScanHost host(window, m_views, mediator);
     host.deferExistence = session.startingUp();
+    host.welcome = m_firstStart && session.startingUp();
     OpenDefaultFolder(*store, session.musicFolder(), session.startingUp(), host);
     mediator.showStatus(QString());
     checkExistenceLater(*store);
+    if (host.welcomed) // after the window is shown
+        QTimer::singleShot(0, this, &ScanController::askForMusicFolder);
+}
+
+void ScanController::askForMusicFolder()
+{
+    m_firstStart = false;
+    const QString folder = m_askFolder ? m_askFolder() : QString();
+    if (folder.isEmpty())
+        return;
+    session.setMusicFolder(includeTrailingSlash(folder)); // saved with the settings at close
+    openDefaultFolder();
 }
 
 void ScanController::checkExistenceLater(TID3TagUseful &store)

@@ -50,6 +50,14 @@ public:
     // window is shown; null before. Its finish marks the vanished files.
     BackgroundExistenceCheck *existenceCheck() const { return m_existence; }
 
+    // A start without any settings file: instead of the empty-folder message
+    // the user is asked for the music folder once the window is shown, and
+    // the library is read from it.
+    void setFirstStart(bool on) { m_firstStart = on; }
+    // The question of the first start (tests answer it); returns the chosen
+    // folder, or an empty text for "later".
+    void setFolderPrompt(std::function<QString()> ask) { m_askFolder = std::move(ask); }
+
     // Tests answer the drop question instead of a user.
     void setDropQuestion(std::function<bool()> ask) { m_askDrop = std::move(ask); }
 
@@ -60,11 +68,14 @@ private:
     MainMediator &mediator;
     QWidget *window;
     std::function<bool()> m_askDrop;
+    std::function<QString()> m_askFolder;
+    bool m_firstStart = false;
     BackgroundExistenceCheck *m_existence = nullptr;
 
     QStringList m_checking; // the paths the running check looks at
 
     void checkExistenceLater(TID3TagUseful &store);
+    void askForMusicFolder();
     // Before another scan: a check still running is dropped and its files'
     // existence left for that scan's refresh pass to settle.
     void settleExistenceCheck(TID3TagUseful &store);

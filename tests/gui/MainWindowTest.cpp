@@ -4,6 +4,7 @@
 #include "core/library/ExistenceCheck.h"
 #include "gui/app/AppServices.h"
 #include "core/library/LibraryStore.h"
+#include "gui/app/SingleInstance.h"
 #include "gui/app/VireoMainForm.h"
 #include "gui/fileops/CsvExportCommand.h"
 #include "tests/gui/helpers/GuiFixture.h"
@@ -27,6 +28,8 @@
 #include <QTableView>
 #include <QTreeView>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace vireo::gui;
 using namespace vireo::gui::test;
@@ -310,6 +313,63 @@ private slots:
         const QString kept = fx.musicFolder() + "Alpha/First/01.mp3";
         vireo::TID3ListItem *other = form.services().store()->FindTrack(kept);
         QVERIFY(other && other->Exists);
+    }
+
+    // Without any settings file the start shows the window, then asks for
+    // the music folder (instead of the empty-folder message) and reads it.
+    void firstStartAsksForTheMusicFolder()
+    {
+        GuiFixture fx;
+        QVERIFY(QFile::remove(fx.iniPath()));
+        TVireoMainForm &form = fx.start();
+        QCOMPARE(form.services().store()->TrackCount(), 0);
+        int asked = 0;
+        form.scans().setFolderPrompt([&] {
+            ++asked;
+            return fx.musicFolder();
+        });
+        QTRY_COMPARE(asked, 1);
+        QTRY_COMPARE(form.services().store()->TrackCount(), 6);
+        QVERIFY(topLevelTexts(form.treePanel().TreeView_Artist->model()).contains("Alpha"));
+        fx.close();
+        // The folder was kept: the next start reads it and asks nothing.
+        TVireoMainForm &again = fx.start();
+        again.scans().setFolderPrompt([&] { ++asked; return QString(); });
+        QCOMPARE(again.services().store()->TrackCount(), 6);
+        QTest::qWait(50);
+        QCOMPARE(asked, 1);
+    }
+
+    // One window per program folder: a second start is told and stops; a
+    // folder where no lock file can be made does not stop the start.
+    void secondWindowOverTheSameFolderStops()
+    {
+        vireo::test::TempProgramFolder home;
+        const QString folder = home.path();
+        vireo::InstanceLock first, second;
+        QStringList told;
+        auto tell = [&](const QString &m) { told.append(m); };
+        QVERIFY(takeProgramFolder(folder, first, tell));
+        QVERIFY(first.held());
+        QVERIFY(!takeProgramFolder(folder, second, tell));
+        QCOMPARE(told, QStringList{vireo::AlreadyRunningMessage(folder)});
+        QVERIFY(!second.held());
+        first = vireo::InstanceLock();
+        QVERIFY(takeProgramFolder(folder, second, tell));
+        QVERIFY(second.held());
+        // A program folder that does not exist yet is made.
+        vireo::InstanceLock fresh;
+        QVERIFY(takeProgramFolder(folder + "new/", fresh, tell));
+        QVERIFY(fresh.held());
+        if (::geteuid() != 0) {
+            const QString locked = folder + "ro/";
+            QDir().mkpath(locked);
+            QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            vireo::InstanceLock none;
+            QVERIFY(takeProgramFolder(locked, none, tell));
+            QVERIFY(!none.held());
+            QCOMPARE(told.size(), 1);
+        }
     }
 
     void dropOnTheTrackListAddsFiles()
