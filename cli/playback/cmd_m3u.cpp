@@ -1,7 +1,10 @@
 // vireo-cli m3u show FILE [--json] | m3u write OUT [--unicode|--plain] PATH...
+// "show" resolves every entry against the playlist's folder and marks the
+// entries whose file is missing ("\t(missing)" after the path; "missing" in JSON).
 #include "cli/LibrarySession.h"
 #include "cli/commands.h"
 #include "cli/playback/CliOut.h"
+#include "core/platform/FileAccess.h"
 #include "core/playlists/M3UFile.h"
 
 #include <QFileInfo>
@@ -10,6 +13,12 @@
 #include <QJsonObject>
 
 namespace {
+
+bool isMissing(const QString &path)
+{
+    const vireo::FileStat st = path.isEmpty() ? vireo::FileStat{} : vireo::statFile(path);
+    return !st.exists || st.isDir;
+}
 
 int m3uShow(const QStringList &args)
 {
@@ -36,8 +45,10 @@ int m3uShow(const QStringList &args)
         QJsonArray arr;
         for (const QString &e : entries) {
             QJsonObject o;
+            const QString resolved = vireo::resolveM3UEntry(path, e);
             o[QStringLiteral("entry")] = e;
-            o[QStringLiteral("path")] = vireo::resolveM3UEntry(path, e);
+            o[QStringLiteral("path")] = resolved;
+            o[QStringLiteral("missing")] = isMissing(resolved);
             arr.append(o);
         }
         QJsonObject root;
@@ -45,8 +56,10 @@ int m3uShow(const QStringList &args)
         root[QStringLiteral("entries")] = arr;
         cliPrint(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)).trimmed());
     } else {
-        for (const QString &e : entries)
-            cliPrint(vireo::resolveM3UEntry(path, e));
+        for (const QString &e : entries) {
+            const QString resolved = vireo::resolveM3UEntry(path, e);
+            cliPrint(isMissing(resolved) ? resolved + QStringLiteral("\t(missing)") : resolved);
+        }
     }
     return 0;
 }

@@ -265,6 +265,17 @@ void BrowseState::search(const SearchRequest &request)
 
 // ---- library changes ----
 
+void BrowseState::showPlaylist(const TrackList &rows)
+{
+    if (m_viewMode != ViewMode::Playlists) {
+        setViewMode(ViewMode::Playlists);
+        m_currentArtist.clear();
+    }
+    clearTabs();
+    m_table.fill(rows, true, m_showV2);
+    m_changes.Rows = true;
+}
+
 void BrowseState::forgetTrack(const TID3ListItem *track)
 {
     std::erase(m_currentTracks, track);

@@ -109,6 +109,11 @@ public:
     // "検索".
     void search(const SearchRequest &request);
 
+    // A playlist chosen on the playlist tab: the playlist view without album
+    // tabs, one row per entry (missing files marked), sorted by the current
+    // key. The current track set is not changed.
+    void showPlaylist(const TrackList &rows);
+
     // Before the store frees a track ("キャッシュから削除", "ファイル削除").
     void forgetTrack(const TID3ListItem *track);
     // Before the store is refreshed or cleared: drops every borrowed track and enters mode 4.

@@ -28,6 +28,7 @@
 #include "core/views/TrackTable.h"
 #include "core/library/TrackRecord.h"
 #include "gui/playback/PlayListPage.h"
+#include "gui/playlists/PlaylistCommands.h"
 #include "gui/playback/PlaybackController.h"
 #include "gui/playback/PlaybackServices.h"
 #include "gui/playback/QuickPlayBar.h"
@@ -110,6 +111,8 @@ void TVireoMainForm::createControllers()
     m_fileInfoPanel = new fileinfo::FileInfoPanel;
     m_layout->lowerPanel().installPage(LowerPanelWidgets::FileInfoPage, m_fileInfoPanel);
     m_fileInfo = new fileinfo::FileInfoController(*m_fileInfoPanel, this);
+    m_playlists = new PlaylistCommands(app, app.views(), *m_mediator, m_images,
+                                       [this] { return m_settings->playlistFolder; }, this);
 }
 
 // The menu and toolbar commands, each to the controller that carries it out.
@@ -184,6 +187,7 @@ void TVireoMainForm::connectCommands()
     a.artworkShow->setChecked(m_fileInfoPanel->artworkAction()->isChecked());
     connect(a.artworkShow, &QAction::toggled, m_fileInfoPanel, &fileinfo::FileInfoPanel::setArtworkVisible);
     connect(m_fileInfoPanel->artworkAction(), &QAction::toggled, a.artworkShow, &QAction::setChecked);
+    m_playlists->attach(treePanel(), trackArea());
 }
 
 void TVireoMainForm::searchCoverArt()
@@ -354,6 +358,8 @@ void TVireoMainForm::destroyStore() { app.destroyStore(); }
 void TVireoMainForm::clearHiddenGenres() { app.views().setHiddenGenres({}); }
 
 void TVireoMainForm::makeRemotePlayer() { createPlayback(); }
+
+void TVireoMainForm::releasePlaylists() { m_playlists->release(); }
 
 void TVireoMainForm::releasePlayers()
 {

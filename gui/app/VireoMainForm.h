@@ -28,6 +28,7 @@ namespace vireo::gui {
 
 class PlaybackController;
 class PlayListPage;
+class PlaylistCommands;
 namespace editing {
 class EditingCommands;
 }
@@ -69,6 +70,7 @@ public:
     covers::CoverStripController &covers() { return *m_covers; }
     fileinfo::FileInfoController &fileInfo() { return *m_fileInfo; }
     fileinfo::FileInfoPanel &fileInfoPanel() { return *m_fileInfoPanel; }
+    PlaylistCommands &playlists() { return *m_playlists; }
     // The regions' widgets, for tests and for subsystems that install themselves.
     MenuWidgets &menus();
     TreePanelWidgets &treePanel();
@@ -111,6 +113,7 @@ private:
     void createPlayback();
     void makeRemotePlayer() override;
     void releasePlayers() override;
+    void releasePlaylists() override;
 
     AppServices &app;
     DataModule m_images;
@@ -123,6 +126,7 @@ private:
     PlayerBarWidgets m_playerBar; // given behaviour by the playback controller
     PlaybackController *m_playback = nullptr;
     PlayListPage *m_playListPage = nullptr;
+    PlaylistCommands *m_playlists = nullptr;
     TreesController *m_trees = nullptr;
     SearchController *m_search = nullptr;
     ScanController *m_scans = nullptr;

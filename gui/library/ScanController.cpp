@@ -114,7 +114,7 @@ public:
             return;
         }
         if (wholeLibrary) {
-            // The playlist tab is filled here once playlists exist.
+            mediator.requestPlaylistsReload();
             TFindFileForm building(window, kSearchCaption, kBuilding);
             building.repaintNow();
             mediator.requestTreesRebuild();

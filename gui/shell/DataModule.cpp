@@ -79,6 +79,8 @@ DataModule::DataModule()
     m_tree[2] = discIcon(QColor(90, 110, 190), false);
     m_tree[3] = discIcon(QColor(90, 110, 190), true);
     m_tree[16] = discIcon(QColor(190, 80, 120), false);
+    m_tree[4] = noteIcon(QColor(60, 150, 80), false); // playlist
+    m_tree[5] = noteIcon(QColor(60, 150, 80), true);  // playlist selected
 }
 
 QIcon DataModule::rowImage(int index) const

@@ -11,7 +11,8 @@ public:
     DataModule();
     // Row images by index: 0 ID3v1 shown, 2 no tag shown, 3 file missing, 4 ID3v2 shown.
     QIcon rowImage(int index) const;
-    // Tree images by index: 2 album, 3 album selected, 16 compilation, 0 artist.
+    // Tree images by index: 2 album, 3 album selected, 16 compilation, 0 artist,
+    // 4 playlist, 5 playlist selected.
     QIcon treeImage(int index) const;
     // A node's icon: `index` normally, `selectedIndex` (when not -1) while selected.
     QIcon treeIcon(int index, int selectedIndex) const;

@@ -38,6 +38,7 @@ public:
     void showCellChanges() { emit trackCellsChanged(); }
     void requestLeftPage(int page) { emit leftPageRequested(page); }
     void requestTreesRebuild() { emit treesRebuildRequested(); }
+    void requestPlaylistsReload() { emit playlistsReloadRequested(); }
     void requestFolderView(const QString &folder, int filesFound) { emit folderViewRequested(folder, filesFound); }
     void requestArtistView() { emit artistViewRequested(); }
     void showTrackCount(const QString &text) { emit trackCountChanged(text); }
@@ -57,6 +58,9 @@ signals:
     void coverSelected(int column);
     // The library changed under the trees
     void treesRebuildRequested();
+    // A whole-library refresh: the playlist tab searches its folder again
+    // (before the trees are rebuilt).
+    void playlistsReloadRequested();
     void folderViewRequested(const QString &folder, int filesFound);
     void artistViewRequested();
     // Status bar texts

@@ -51,7 +51,8 @@ private slots:
         QTest::newRow("ctx delete cache") << QStringLiteral("キャッシュから削除") << true << QString();
         QTest::newRow("id3v2 toggle") << QStringLiteral("ID3v2表示") << true << QString();
         QTest::newRow("shuffle") << QStringLiteral("シャッフル") << true << QString();
-        QTest::newRow("make playlist") << QStringLiteral("Make Playlist") << false << QString();
+        QTest::newRow("make playlist") << QStringLiteral("Make Playlist") << true << QString();
+        QTest::newRow("add favourite") << QStringLiteral("お気に入りに追加") << true << QString();
     }
     void menuCommands()
     {
