@@ -111,6 +111,23 @@ private slots:
         QCOMPARE(test::readFile(path), before);
     }
 
+    void readsThisFilesId3v1InTheChosenCodePage()
+    {
+        test::writeFile(path, test::mp3File(QByteArray(), test::id3v1Block({"Ace", "Mot\xF6rhead", "", "", "", 0, 255})));
+        TID3TagEditDlg dlg(*store, journal.get());
+        dlg.load(track());
+        QCOMPARE(dlg.V1CodePage->currentIndex(), 0); // the tag code page
+        QVERIFY(dlg.Edit_Artist->text() != QStringLiteral("Motörhead"));
+        dlg.V1CodePage->setCurrentIndex(dlg.V1CodePage->findData(QStringLiteral("CP1252")));
+        QCOMPARE(dlg.Edit_Artist->text(), QStringLiteral("Motörhead"));
+        // "ID3v2へコピー" then carries the text that reads right into the Unicode tag.
+        QTest::mouseClick(dlg.v1paste_Btn, Qt::LeftButton);
+        QCOMPARE(dlg.Edit2_Artist->text(), QStringLiteral("Motörhead"));
+        // The next file starts from the tag code page again.
+        dlg.load(track());
+        QCOMPARE(dlg.V1CodePage->currentIndex(), 0);
+    }
+
     void saveWithoutChangesClosesWithoutWriting()
     {
         TID3TagEditDlg dlg(*store, journal.get());
