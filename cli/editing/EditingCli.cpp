@@ -17,11 +17,20 @@ int reportSave(const char *command, const vireo::editing::SaveOutcome &out)
     return out.failures.isEmpty() ? 0 : 1;
 }
 
-vireo::editing::SaveProgress stderrProgress()
+SaveProgressLine::SaveProgressLine(QString label)
+    : m_label(std::move(label)), m_line(std::make_shared<ProgressLine>())
 {
-    return [](int index, int total, const QString &) {
-        if (total >= 100 && (index % 100 == 0))
-            std::fprintf(stderr, "%d / %d\n", index, total);
+}
+
+void SaveProgressLine::update(qint64 done, qint64 total, const QString &path)
+{
+    m_line->update(m_label, done, total, path);
+}
+
+vireo::editing::SaveProgress SaveProgressLine::callback()
+{
+    return [line = m_line, label = m_label](int index, int total, const QString &path) {
+        line->update(label, index, total, path);
         return true;
     };
 }

@@ -125,7 +125,9 @@ int cmdBulk(const QStringList &args)
         cliError(QStringLiteral("nothing written; choose --encoding Unicode, or --encoding ANSI to accept the loss"));
         return 2;
     }
-    const SaveOutcome out = model.save(stderrProgress());
+    SaveProgressLine line(QStringLiteral("bulk"));
+    const SaveOutcome out = model.save(line.callback());
+    line.clear();
     const int status = reportSave("bulk", out);
     return session.finish() ? status : 1;
 }

@@ -37,8 +37,10 @@ int cmdRename(const QStringList &arguments)
     UndoJournal journal;
     const QString newName = enteredName(args.last());
     UndoJournal *j = keepUndo ? &journal : nullptr;
-    const SaveOutcome out = artist ? renameArtist(session.store(), j, tracks, newName, stderrProgress())
-                                   : renameAlbum(session.store(), j, tracks, newName, stderrProgress());
+    SaveProgressLine line(QStringLiteral("rename"));
+    const SaveOutcome out = artist ? renameArtist(session.store(), j, tracks, newName, line.callback())
+                                   : renameAlbum(session.store(), j, tracks, newName, line.callback());
+    line.clear();
     const int status = reportSave("rename", out);
     return session.finish() ? status : 1;
 }

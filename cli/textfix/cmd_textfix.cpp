@@ -4,6 +4,8 @@
 // the repairs that reach the confidence (0.8 unless given) back to the files
 // (all suspects of the library, or those of the files named) and refreshes
 // the caches.
+#include "cli/editing/EditingCli.h"
+#include "core/editing/UndoJournal.h"
 #include "cli/LibrarySession.h"
 #include "cli/commands.h"
 
@@ -167,7 +169,14 @@ int apply(const QStringList &args)
         report = scanTracks(tracks);
     }
     const QList<Suspect> chosen = selectForApply(report.suspects, minConfidence);
-    const ApplyReport done = applyRepairs(chosen, &store);
+    // One save that `vireo-cli undo` takes back.
+    vireo::editing::UndoJournal journal;
+    SaveProgressLine line(QStringLiteral("textfix apply"));
+    const ApplyReport done = applyRepairs(
+        chosen, &store, [&line](qsizetype i, qsizetype all) { line.update(i, all); }, &journal);
+    line.clear();
+    if (!done.journalError.isEmpty())
+        cliError(done.journalError);
     for (const FileOutcome &o : done.files) {
         for (const QString &n : o.notes)
             print(QStringLiteral("%1: %2").arg(o.file, n));

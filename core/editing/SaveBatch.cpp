@@ -29,6 +29,14 @@ SaveOutcome runSave(TID3TagUseful &store, UndoJournal *journal, const QString &d
     SaveOutcome out;
     out.total = int(tracks.size());
     std::unique_ptr<UndoJournal::Recording> rec = journal ? journal->begin(description) : nullptr;
+    if (rec) {
+        // Every file's tag bytes are on disk, with one sync, before the first file changes.
+        QStringList paths;
+        paths.reserve(tracks.size());
+        for (const TID3ListItem *t : tracks)
+            paths.append(t->FileName);
+        rec->keepAll(paths);
+    }
     for (int i = 0; i < out.total; ++i) {
         TID3ListItem *track = tracks[i];
         if (progress && !progress(i, out.total, track->FileName)) {
@@ -36,8 +44,6 @@ SaveOutcome runSave(TID3TagUseful &store, UndoJournal *journal, const QString &d
             break;
         }
         const QString path = track->FileName;
-        if (rec)
-            rec->keep(path);
         const Result r = write(*track);
         if (rec)
             rec->written(path);

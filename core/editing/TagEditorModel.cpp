@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+#include <iconv.h>
+
 namespace vireo::editing {
 
 namespace {
@@ -65,8 +67,44 @@ int TagEditorModel::encodingIndexOf(int code)
     return code == 1 || code == 2 ? 1 : code == 3 ? 2 : 0;
 }
 
+QStringList TagEditorModel::v1CodePageEntries()
+{
+    return {QString(), QStringLiteral("CP1252"), QStringLiteral("ISO-8859-1"), QStringLiteral("UTF-8"),
+            QStringLiteral("CP932"), QStringLiteral("CP936"), QStringLiteral("CP949"), QStringLiteral("CP950"),
+            QStringLiteral("CP1251"), QStringLiteral("CP1250")};
+}
+
+QString TagEditorModel::decodeV1(QByteArrayView bytes) const
+{
+    // The fields end at their first zero byte, whatever the code page.
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes = bytes.first(nul);
+    return m_v1CodePage.isEmpty() ? fromTagCodePage(bytes) : decodeWith(m_v1CodePage, bytes);
+}
+
+QByteArray TagEditorModel::encodeV1(QStringView text) const
+{
+    return m_v1CodePage.isEmpty() ? toTagCodePage(text) : encodeWith(m_v1CodePage, text);
+}
+
+void TagEditorModel::setV1CodePage(const QByteArray &name)
+{
+    m_v1CodePage = name;
+    if (!name.isEmpty()) {
+        const iconv_t cd = ::iconv_open("UTF-8", name.constData());
+        if (cd == iconv_t(-1))
+            m_v1CodePage.clear(); // not a code page the converter knows
+        else
+            ::iconv_close(cd);
+    }
+    if (m_track && m_track->HasV1 && v1.enabled)
+        fillV1();
+}
+
 void TagEditorModel::open(TID3ListItem *track)
 {
+    m_v1CodePage.clear();
     m_track = track;
     m_rebuild = false;
     v1 = TagEditorV1Side();
@@ -81,11 +119,11 @@ void TagEditorModel::open(TID3ListItem *track)
 void TagEditorModel::fillV1()
 {
     const TID3v1Record &r = m_track->V1;
-    v1.title = r.Title.text();
-    v1.artist = r.Artist.text();
-    v1.album = r.Album.text();
-    v1.year = r.Year.text();
-    v1.comment = r.Comment.text();
+    v1.title = decodeV1(r.Title.bytes());
+    v1.artist = decodeV1(r.Artist.bytes());
+    v1.album = decodeV1(r.Album.bytes());
+    v1.year = decodeV1(r.Year.bytes());
+    v1.comment = decodeV1(r.Comment.bytes());
     v1.genre = r.Genre < GenreCount ? GenreName(r.Genre) : QString();
     v1.trackChecked = r.Track != 0;
     v1.track = r.Track != 0 ? QString::number(r.Track) : QString();
@@ -124,9 +162,9 @@ void TagEditorModel::setTrackChecked(bool on)
 {
     v1.trackChecked = on;
     if (v1.comment.size() > commentLimit()) {
-        QByteArray bytes = toTagCodePage(v1.comment);
+        QByteArray bytes = encodeV1(v1.comment);
         bytes.remove(28, 2);
-        v1.comment = fromTagCodePage(bytes);
+        v1.comment = decodeV1(bytes);
     }
 }
 
@@ -196,9 +234,9 @@ bool TagEditorModel::hasChanges()
         const TID3v1Record &r = t.V1;
         const int track = editNumber(v1.track);
         const bool trackDiffers = r.Track != 0 ? (v1.track.isEmpty() || track != r.Track) : !v1.track.isEmpty();
-        const bool differs[] = {v1.title != r.Title.text(),   v1.artist != r.Artist.text(),
-                                v1.album != r.Album.text(),   v1.year != r.Year.text(),
-                                v1.comment != r.Comment.text(), genreCodeOfEntry(v1.genre) != r.Genre,
+        const bool differs[] = {v1.title != decodeV1(r.Title.bytes()),   v1.artist != decodeV1(r.Artist.bytes()),
+                                v1.album != decodeV1(r.Album.bytes()),   v1.year != decodeV1(r.Year.bytes()),
+                                v1.comment != decodeV1(r.Comment.bytes()), genreCodeOfEntry(v1.genre) != r.Genre,
                                 trackDiffers};
         changed = std::any_of(std::begin(differs), std::end(differs), [](bool d) { return d; });
         // A new artist or album moves the track in the trees, whatever else changed.
@@ -234,10 +272,15 @@ TagEditorModel::SaveCheck TagEditorModel::checkBeforeSave() const
     }
     QStringList lossy;
     if (v1.enabled) {
-        collectLossy(lossy, "ID3v1 Title", v1.title);
-        collectLossy(lossy, "ID3v1 Artist", v1.artist);
-        collectLossy(lossy, "ID3v1 Album", v1.album);
-        collectLossy(lossy, "ID3v1 Comment", v1.comment);
+        // In the code page chosen for this file's ID3v1 tag.
+        const auto v1Lossy = [&](const char *label, const QString &text) {
+            if (!text.isEmpty() && decodeV1(encodeV1(text)) != text)
+                lossy.append(QString::fromUtf8(label) + QStringLiteral("：") + text);
+        };
+        v1Lossy("ID3v1 Title", v1.title);
+        v1Lossy("ID3v1 Artist", v1.artist);
+        v1Lossy("ID3v1 Album", v1.album);
+        v1Lossy("ID3v1 Comment", v1.comment);
     }
     if (v2.enabled && v2.encodingIndex == 0) {
         collectLossy(lossy, "Title", v2.title);
@@ -268,12 +311,12 @@ Result TagEditorModel::save()
     const TrackWrite write = [&](TID3ListItem &t) -> Result {
         if (writeV1Side) {
             TID3v1Record &r = t.V1;
-            r.Title = toTagCodePage(v1.title);
-            r.Artist = toTagCodePage(v1.artist);
-            r.Album = toTagCodePage(v1.album);
-            r.Year = toTagCodePage(v1.year);
+            r.Title = encodeV1(v1.title);
+            r.Artist = encodeV1(v1.artist);
+            r.Album = encodeV1(v1.album);
+            r.Year = encodeV1(v1.year);
             r.Genre = genreCodeOfEntry(v1.genre);
-            r.Comment = toTagCodePage(v1.comment).left(commentLimit());
+            r.Comment = encodeV1(v1.comment).left(commentLimit());
             r.Track = v1.trackChecked && !v1.track.isEmpty() ? uint8_t(editNumber(v1.track)) : 0;
             note(writeV1(t, m_store.V1Reader()));
         } else if (t.HasV1) {

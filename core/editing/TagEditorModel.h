@@ -63,6 +63,15 @@ public:
     TagEditorV1Side v1;
     TagEditorV2Side v2;
 
+    // The code page this file's ID3v1 tag is read and written in: empty for
+    // the tag code page (the default), else a name the converter knows. A
+    // Western file among Japanese ones then reads right without a global change.
+    static QStringList v1CodePageEntries(); // "" first, then the names offered
+    QByteArray v1CodePage() const { return m_v1CodePage; }
+    // Shows the record's ID3v1 bytes again through the chosen code page (the
+    // left side is refilled; an unknown name falls back to the tag code page).
+    void setV1CodePage(const QByteArray &name);
+
     // The comment limit: 28 characters while the track box is checked, else 30.
     int commentLimit() const { return v1.trackChecked ? 28 : 30; }
     // Checking "TrackNo": when the comment is then longer than the limit,
@@ -102,6 +111,9 @@ private:
     TID3ListItem *m_track = nullptr;
     bool m_rebuild = false;
     int m_shownEncoding = 0;
+    QByteArray m_v1CodePage;
+    QString decodeV1(QByteArrayView bytes) const;
+    QByteArray encodeV1(QStringView text) const;
 };
 
 } // namespace vireo::editing

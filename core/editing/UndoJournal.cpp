@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
 namespace vireo::editing {
 
 namespace {
@@ -27,14 +29,25 @@ QByteArray regionHash(const TagRegions &r)
     return h.result().toHex();
 }
 
-constexpr int64_t kAudioProbe = 4096;
+QByteArray audioHash(const TagRegions &r)
+{
+    return QCryptographicHash::hash(r.audioEnds, QCryptographicHash::Sha1).toHex();
+}
+
+// The ends of the audio tell one file's audio from another's; tag writers
+// never touch it.
+constexpr int64_t kAudioProbe = 1024;
+// The first read takes the ID3v2 header, a usual tag and the start of the audio at once.
+constexpr int64_t kFirstRead = 16 * 1024;
 
 QByteArray encodeText(const QString &s) { return QUrl::toPercentEncoding(s); }
 QString decodeText(const QByteArray &b) { return QUrl::fromPercentEncoding(b); }
 
-// One file of an entry: its bytes before the save and its state after it.
+// One file of an entry: its bytes before the save and the state the save left.
 struct FileLine {
     int64_t offset = 0, size = 0, head = 0, tail = 0;
+    QByteArray preHash, preAudio;
+    bool hasPost = false;
     int64_t postSize = 0;
     int64_t postAudio = 0;
     QByteArray postHash;
@@ -46,8 +59,14 @@ struct ParsedEntry {
     QDateTime time;
     QString description;
     QList<FileLine> files; // one per path, in save order
+    int changed = 0;       // files the save changed
+    bool complete = false; // the save ran to its end
 };
 
+// Index lines: "B" before a file changes (offset, size, head and tail length
+// of its kept bytes, the hash of its state and of its audio ends, path); "P"
+// after the save changed it (size, audio length, hash of its state, path);
+// "E" when the save ran to its end.
 ParsedEntry parseEntry(const QString &dir)
 {
     ParsedEntry e;
@@ -65,30 +84,42 @@ ParsedEntry parseEntry(const QString &dir)
     QHash<QString, qsizetype> seen;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QList<QByteArray> c = lines[i].split('\t');
-        if (c.size() != 9 || c[0] != "F")
-            continue; // a line cut short by a crash
-        FileLine l;
-        l.offset = c[1].toLongLong();
-        l.size = c[2].toLongLong();
-        l.head = c[3].toLongLong();
-        l.tail = c[4].toLongLong();
-        l.postSize = c[5].toLongLong();
-        l.postAudio = c[6].toLongLong();
-        l.postHash = c[7];
-        l.path = decodeText(c[8]);
-        // A file written twice in one save: its first bytes, its last state.
-        if (auto it = seen.constFind(l.path); it != seen.cend()) {
-            FileLine &first = e.files[*it];
-            first.postSize = l.postSize;
-            first.postAudio = l.postAudio;
-            first.postHash = l.postHash;
-        } else {
-            seen.insert(l.path, e.files.size());
-            e.files.append(l);
+        if (c.size() == 8 && c[0] == "B") {
+            FileLine l;
+            l.offset = c[1].toLongLong();
+            l.size = c[2].toLongLong();
+            l.head = c[3].toLongLong();
+            l.tail = c[4].toLongLong();
+            l.preHash = c[5];
+            l.preAudio = c[6];
+            l.path = decodeText(c[7]);
+            if (!seen.contains(l.path)) { // a file's first bytes count
+                seen.insert(l.path, e.files.size());
+                e.files.append(l);
+            }
+        } else if (c.size() == 5 && c[0] == "P") {
+            const auto it = seen.constFind(decodeText(c[4]));
+            if (it == seen.cend())
+                continue;
+            FileLine &l = e.files[*it];
+            if (!l.hasPost)
+                ++e.changed;
+            l.hasPost = true; // a file written twice: its last state
+            l.postSize = c[1].toLongLong();
+            l.postAudio = c[2].toLongLong();
+            l.postHash = c[3];
+        } else if (c.size() == 1 && c[0] == "E") {
+            e.complete = true;
         }
+        // Anything else is a line cut short by a crash.
     }
     e.ok = true;
     return e;
+}
+
+bool syncFile(QFile &f)
+{
+    return f.flush() && ::fdatasync(f.handle()) == 0;
 }
 
 } // namespace
@@ -100,20 +131,28 @@ TagRegions readTagRegions(const QString &path)
     if (!f.open(path))
         return r;
     r.size = f.size();
-    const QByteArray h = f.readAt(0, 10);
-    if (h.size() == 10 && h.startsWith("ID3") && isSyncsafe(reinterpret_cast<const uchar *>(h.constData()) + 6)) {
-        int64_t length = 10 + int64_t(syncsafeValue(reinterpret_cast<const uchar *>(h.constData()) + 6));
-        if (uchar(h[3]) == 4 && (uchar(h[5]) & 0x10))
+    const QByteArray start = f.readAt(0, std::min(r.size, kFirstRead));
+    if (start.size() >= 10 && start.startsWith("ID3")
+        && isSyncsafe(reinterpret_cast<const uchar *>(start.constData()) + 6)) {
+        int64_t length = 10 + int64_t(syncsafeValue(reinterpret_cast<const uchar *>(start.constData()) + 6));
+        if (uchar(start[3]) == 4 && (uchar(start[5]) & 0x10))
             length += 10; // footer
         r.headLength = std::min(length, r.size);
     }
-    if (r.size - r.headLength >= 128 && f.readAt(r.size - 128, 3) == "TAG")
+    // The last read takes the ID3v1 block and the end of the audio before it.
+    const int64_t endLength = std::min(r.size, kAudioProbe + 128);
+    const QByteArray end = f.readAt(r.size - endLength, endLength);
+    if (r.size - r.headLength >= 128 && end.size() == endLength && end.right(128).startsWith("TAG"))
         r.tailLength = 128;
-    r.head = f.readAt(0, r.headLength);
-    r.tail = r.tailLength ? f.readAt(r.size - 128, 128) : QByteArray();
+    r.head = r.headLength <= start.size() ? start.left(r.headLength) : f.readAt(0, r.headLength);
+    r.tail = end.right(r.tailLength);
     const int64_t audio = r.size - r.headLength - r.tailLength;
     const int64_t probe = std::min(audio, kAudioProbe);
-    r.audioEnds = f.readAt(r.headLength, probe) + f.readAt(r.headLength + audio - probe, probe);
+    r.audioEnds = r.headLength + probe <= start.size() ? start.mid(r.headLength, probe)
+                                                       : f.readAt(r.headLength, probe);
+    // The end chunk starts at size - probe - 128 at the latest, so it holds the audio's last bytes.
+    const int64_t lastAt = r.headLength + audio - probe - (r.size - endLength);
+    r.audioEnds += lastAt >= 0 ? end.mid(lastAt, probe) : f.readAt(r.headLength + audio - probe, probe);
     r.ok = r.head.size() == r.headLength && r.tail.size() == r.tailLength && r.audioEnds.size() == 2 * probe;
     return r;
 }
@@ -163,10 +202,9 @@ std::unique_ptr<UndoJournal::Recording> UndoJournal::begin(const QString &descri
         rec->m_failed = true;
         return rec;
     }
-    QByteArray head = kMagic;
-    head += "\t1\t" + QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toLatin1() + '\t'
-          + encodeText(description) + '\n';
-    rec->m_failed = rec->m_index.write(head) != head.size() || !rec->m_index.flush();
+    rec->m_pending = kMagic;
+    rec->m_pending += "\t2\t" + QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toLatin1() + '\t'
+                    + encodeText(description) + '\n';
     return rec;
 }
 
@@ -178,7 +216,7 @@ UndoJournal::Recording::~Recording()
         [[maybe_unused]] const Result r = commit();
 }
 
-bool UndoJournal::Recording::keep(const QString &path)
+bool UndoJournal::Recording::record(const QString &path)
 {
     if (m_failed || m_overLimit)
         return false;
@@ -197,8 +235,40 @@ bool UndoJournal::Recording::keep(const QString &path)
         return false;
     }
     m_bytes += r.headLength + r.tailLength;
-    m_kept.insert(path, Kept{offset, r.size, r.headLength, r.tailLength, regionHash(r)});
+    const QByteArray hash = regionHash(r);
+    m_kept.insert(path, Kept{r.size, hash});
+    m_pending += "B\t" + QByteArray::number(offset) + '\t' + QByteArray::number(r.size) + '\t'
+               + QByteArray::number(r.headLength) + '\t' + QByteArray::number(r.tailLength) + '\t' + hash + '\t'
+               + audioHash(r) + '\t' + encodeText(path) + '\n';
     return true;
+}
+
+// The kept bytes, then the lines that point into them, reach the disk.
+bool UndoJournal::Recording::seal()
+{
+    if (m_failed || m_overLimit)
+        return false;
+    if (!syncFile(m_data) || m_index.write(m_pending) != m_pending.size() || !syncFile(m_index)) {
+        m_failed = true;
+        return false;
+    }
+    m_pending.clear();
+    return true;
+}
+
+bool UndoJournal::Recording::keepAll(const QStringList &paths)
+{
+    for (const QString &p : paths)
+        if (!record(p) && (m_failed || m_overLimit))
+            return false;
+    return seal();
+}
+
+bool UndoJournal::Recording::keep(const QString &path)
+{
+    if (m_kept.contains(path))
+        return !m_failed && !m_overLimit;
+    return record(path) && seal();
 }
 
 void UndoJournal::Recording::written(const QString &path)
@@ -214,20 +284,11 @@ void UndoJournal::Recording::written(const QString &path)
     const QByteArray hash = regionHash(r);
     if (r.size == it->size && hash == it->hash)
         return; // the save left the file as it was
-    // The data must reach the file before the line that points into it.
-    if (!m_data.flush()) {
-        m_failed = true;
-        return;
-    }
-    QByteArray line = "F\t";
-    line += QByteArray::number(it->offset) + '\t' + QByteArray::number(it->size) + '\t'
-          + QByteArray::number(it->head) + '\t' + QByteArray::number(it->tail) + '\t'
-          + QByteArray::number(r.size) + '\t' + QByteArray::number(r.size - r.headLength - r.tailLength) + '\t' + hash + '\t'
-          + encodeText(path) + '\n';
-    if (m_index.write(line) != line.size() || !m_index.flush()) {
-        m_failed = true;
-        return;
-    }
+    // Written with the next sync or at the end: a line lost to a crash
+    // leaves the file's "B" line, and undo then compares the audio.
+    m_pending += "P\t" + QByteArray::number(r.size) + '\t'
+               + QByteArray::number(r.size - r.headLength - r.tailLength) + '\t' + hash + '\t'
+               + encodeText(path) + '\n';
     ++m_lines;
 }
 
@@ -236,6 +297,9 @@ Result UndoJournal::Recording::commit()
     if (m_committed)
         return Result::success();
     m_committed = true;
+    m_pending += "E\n";
+    if (!m_failed && !m_overLimit && (m_index.write(m_pending) != m_pending.size() || !m_index.flush()))
+        m_failed = true;
     m_data.close();
     m_index.close();
     if (m_failed || m_overLimit || m_lines == 0) {
@@ -276,7 +340,7 @@ QList<UndoEntryInfo> UndoJournal::list() const
         const ParsedEntry e = parseEntry(m_folder + *it);
         if (!e.ok)
             continue;
-        out.append({*it, e.time, e.description, int(e.files.size()),
+        out.append({*it, e.time, e.description, e.changed ? e.changed : int(e.files.size()),
                     QFileInfo(m_folder + *it + QStringLiteral("/data.bin")).size()});
     }
     return out;
@@ -330,9 +394,20 @@ UndoOutcome UndoJournal::undoLast()
     for (auto it = e.files.crbegin(); it != e.files.crend(); ++it) {
         const FileLine &l = *it;
         const TagRegions now = readTagRegions(l.path);
-        // Another program's change shows in the tags or the ends of the audio.
-        const bool same = now.ok && now.size == l.postSize && regionHash(now) == l.postHash
-            && now.size - now.headLength - now.tailLength == l.size - l.head - l.tail;
+        bool same = false;
+        if (l.hasPost) {
+            // Another program's change shows in the tags or the ends of the audio.
+            same = now.ok && now.size == l.postSize && regionHash(now) == l.postHash
+                && now.size - now.headLength - now.tailLength == l.size - l.head - l.tail;
+        } else {
+            // The save did not change the file, or it stopped (a crash) before
+            // noting that it did: then the file is put back when its audio is
+            // the one the save began with.
+            if (e.complete || !now.ok || (now.size == l.size && regionHash(now) == l.preHash))
+                continue;
+            same = now.size - now.headLength - now.tailLength == l.size - l.head - l.tail
+                && audioHash(now) == l.preAudio;
+        }
         if (!same) {
             out.changedSince.append(l.path);
             continue;

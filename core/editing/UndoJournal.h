@@ -61,15 +61,20 @@ public:
     QString folder() const { return m_folder; }
     void setLimits(int maxEntries, int64_t maxBytes);
 
-    // One save being recorded. Call keep() before a file is changed and
-    // written() after (whether its writes succeeded or not).
+    // One save being recorded. Before any file changes, keepAll() (or keep()
+    // for one file) records the tag bytes of the files about to change and
+    // makes them durable with one sync; written() follows each file's writes
+    // (whether they succeeded or not) and notes the state the save left.
     class Recording {
     public:
         ~Recording();
         Recording(const Recording &) = delete;
         Recording &operator=(const Recording &) = delete;
-        // False when the file could not be read (then it is not journaled)
-        // or when the journal is past its size limit (the save is then not undoable).
+        // Records every file and syncs the journal once. False when the
+        // journal could not be written or is past its size limit (the save is
+        // then not undoable); a file that cannot be read is left out.
+        bool keepAll(const QStringList &paths);
+        // The same for one file (a single save, or a file met during a batch).
         bool keep(const QString &path);
         void written(const QString &path);
         // Closes the entry and drops old ones beyond the limits. An entry
@@ -81,11 +86,14 @@ public:
     private:
         friend class UndoJournal;
         Recording(UndoJournal &journal, QString dir);
-        struct Kept { int64_t offset; int64_t size, head, tail; QByteArray hash; };
+        struct Kept { int64_t size; QByteArray hash; };
+        bool record(const QString &path);
+        bool seal();
         UndoJournal &m_journal;
         QString m_dir;
         QFile m_data;
         QFile m_index;
+        QByteArray m_pending; // index lines not yet in the file
         QHash<QString, Kept> m_kept;
         int64_t m_bytes = 0;
         int m_lines = 0;

@@ -1,5 +1,7 @@
 #include "core/textfix/TextfixApply.h"
 
+#include "core/editing/EditingTexts.h"
+#include "core/editing/UndoJournal.h"
 #include "core/formats/ID3v1.h"
 #include "core/formats/ID3v2.h"
 #include "core/library/EventLog.h"
@@ -194,7 +196,8 @@ QList<Suspect> selectForApply(const QList<Suspect> &suspects, double minConfiden
 }
 
 ApplyReport applyRepairs(const QList<Suspect> &chosen, TID3TagUseful *store,
-                         const std::function<void(qsizetype, qsizetype)> &progress)
+                         const std::function<void(qsizetype, qsizetype)> &progress,
+                         editing::UndoJournal *journal)
 {
     // One write per file, in the order the files first appear.
     QStringList order;
@@ -208,15 +211,26 @@ ApplyReport applyRepairs(const QList<Suspect> &chosen, TID3TagUseful *store,
         it->append(s);
     }
     ApplyReport report;
+    std::unique_ptr<editing::UndoJournal::Recording> rec =
+        journal && !order.isEmpty() ? journal->begin(QStringLiteral("textfix apply (%1 files)").arg(order.size()))
+                                    : nullptr;
+    if (rec && !rec->keepAll(order))
+        report.journalError = rec->overLimit() ? editing::texts::undoUnavailable()
+                                               : QStringLiteral("the undo journal could not be written");
     for (qsizetype i = 0; i < order.size(); ++i) {
         if (progress)
             progress(i, order.size());
         FileOutcome o = applyToFile(order[i], byFile.value(order[i]), store);
+        if (rec)
+            rec->written(order[i]);
         report.fieldsWritten += o.fieldsWritten;
         if (!o.ok)
             ++report.filesFailed;
         report.files.append(std::move(o));
     }
+    if (rec)
+        if (const Result r = rec->commit(); !r && report.journalError.isEmpty())
+            report.journalError = r.message();
     if (progress)
         progress(order.size(), order.size());
     return report;

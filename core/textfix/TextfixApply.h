@@ -15,6 +15,9 @@
 
 namespace vireo {
 class TID3TagUseful;
+namespace editing {
+class UndoJournal;
+}
 }
 
 namespace vireo::textfix {
@@ -31,6 +34,7 @@ struct ApplyReport {
     QList<FileOutcome> files;
     int fieldsWritten = 0;
     int filesFailed = 0;
+    QString journalError; // why the repairs cannot be taken back, when they cannot
 };
 
 // The suspects of a list that reach the minimum confidence and are repairs
@@ -39,8 +43,11 @@ QList<Suspect> selectForApply(const QList<Suspect> &suspects, double minConfiden
 
 // Writes the repairs of the chosen suspects (any verdict: the user chose
 // them), file by file. `store` (may be null) has its track records updated.
-// progress: (files done, files in all), never required.
+// progress: (files done, files in all), never required. With a journal, the
+// repairs are one save that undo takes back: every file's tag bytes are kept
+// before the first file changes.
 ApplyReport applyRepairs(const QList<Suspect> &chosen, TID3TagUseful *store,
-                         const std::function<void(qsizetype, qsizetype)> &progress = {});
+                         const std::function<void(qsizetype, qsizetype)> &progress = {},
+                         editing::UndoJournal *journal = nullptr);
 
 } // namespace vireo::textfix

@@ -41,6 +41,8 @@
 #include "gui/shell/TreePanelWidgets.h"
 #include "gui/views/SearchController.h"
 #include "gui/views/TrackListController.h"
+#include "gui/textfix/TextfixCommand.h"
+#include "gui/textfix/TextfixWindow.h"
 #include "gui/views/TreesController.h"
 
 #include <QAction>
@@ -98,6 +100,7 @@ void TVireoMainForm::createControllers()
     m_csv = new CsvExportCommand(app, this, this);
     m_editing = new editing::EditingCommands(app, this);
     m_editing->attachTrackArea(m_trackList->widgets(), app.views());
+    m_editing->attachTreeMenu(m_trees->widgets(), m_trees->artistModel(), m_trees->albumModel(), app.views());
     m_about = new TAboutBox(this);
     // The settings store exists from start-up on, like the library store.
     m_options = new OptionsController(app, [this]() -> TRegManager * { return app.store() ? &app.settings() : nullptr; },
@@ -166,6 +169,21 @@ void TVireoMainForm::connectCommands()
                 m_trees->selectArtistAlbum(artist.isEmpty() ? current : artist, album);
             });
 
+    // "文字化け修復..." in the tools menu (made here when no other command made it).
+    auto *menuOwner = menuBar();
+    QMenu *tools = menuOwner->findChild<QMenu *>(QStringLiteral("ToolsMenu"));
+    if (!tools) {
+        tools = new QMenu(QStringLiteral("ツール(&T)"), menuOwner);
+        tools->setObjectName(QStringLiteral("ToolsMenu"));
+        // Before "オプション(&O)".
+        QAction *before = nullptr;
+        for (QAction *m : menuOwner->actions())
+            if (m->menu() && !a.options.isEmpty() && m->menu()->actions().contains(a.options.first()))
+                before = m;
+        menuOwner->insertMenu(before, tools);
+    }
+    tools->addAction((new TextfixCommand(app, *m_mediator, this, this))->action());
+
     m_covers->attachVisibilityAction(a.coverArtList);
     // "画像検索（amazon)" on a cover searches for that cell's album.
     connect(&m_covers->strip(), &covers::CoverStrip::coverSearchRequested, this, [this](int column) {
@@ -230,6 +248,7 @@ void TVireoMainForm::applySettings(const MainWindowSettings &s)
     m_layout->applySettings(s);
     m_covers->applySettings(s);
     m_fileInfoPanel->applySettings(s);
+    m_editing->setExternalEditor(s.externalTagEditorOn, s.externalTagEditor);
     if (TID3TagUseful *store = app.store()) {
         store->CacheOnly = s.cacheOnly;
         store->GenreCodeInText = s.genreCodeInText;

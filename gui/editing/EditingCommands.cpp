@@ -1,6 +1,8 @@
 #include "gui/editing/EditingCommands.h"
 
 #include "core/editing/EditingTexts.h"
+#include "core/editing/ExternalTagEditor.h"
+#include "core/library/EventLog.h"
 #include "core/editing/SaveBatch.h"
 #include "core/editing/TagWriteBack.h"
 #include "core/library/LibraryStore.h"
@@ -16,8 +18,13 @@
 
 #include "core/views/LibraryViews.h"
 #include "gui/shell/TrackAreaWidgets.h"
+#include "gui/shell/TreePanelWidgets.h"
+#include "gui/views/TreeNodeModel.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTreeView>
 #include <QItemSelectionModel>
 #include <QProcess>
 #include <QTableView>
@@ -75,9 +82,10 @@ bool EditingCommands::editTrack(TID3ListItem *track)
         return false;
     const FileStat st = statFile(track->FileName);
     track = store->FindOrRead(track->FileName, st.dosDate, st.size);
-    if (m_external) {
-        // The external editor gets the path as one argument, started in the program folder.
-        QProcess::startDetached(m_externalProgram, {track->FileName}, programFolder());
+    if (useExternalTagEditor(m_external, m_externalProgram)) {
+        const ExternalEditorCommand c = buildExternalEditorCommand(m_externalProgram, track->FileName, programFolder());
+        if (!QProcess::startDetached(c.program, c.arguments, c.workingFolder))
+            WriteLog(QStringLiteral("外部タグエディタを起動できません：") + c.program + u' ' + c.parameters);
         return false;
     }
     TID3TagEditDlg &dlg = tagEditor(*store);
@@ -220,6 +228,101 @@ void EditingCommands::attachTrackArea(TrackAreaWidgets &w, views::LibraryViews &
     }
     w.ctxTagBulkEdit->setEnabled(true);
     connect(w.ctxTagBulkEdit, &QAction::triggered, this, editMany);
+}
+
+namespace {
+
+// The node selected in a tree and its parent (null when none).
+struct SelectedNode {
+    const views::TreeNode *node = nullptr;
+    const views::TreeNode *parent = nullptr;
+    int kind() const { return node ? node->kind() : -1; }
+};
+
+SelectedNode selectedNode(QTreeView *view, TreeNodeModel &model)
+{
+    SelectedNode s;
+    const QModelIndex at = view ? view->currentIndex() : QModelIndex();
+    if (at.isValid() && at.model() == &model) {
+        s.node = model.node(at);
+        s.parent = model.parentNode(at);
+    }
+    return s;
+}
+
+TreePage treePage(const TreePanelWidgets &w)
+{
+    switch (w.PageControl1->currentIndex()) {
+    case TreePanelWidgets::ArtistPage: return TreePage::Artist;
+    case TreePanelWidgets::AlbumPage: return TreePage::Album;
+    default: return TreePage::Other;
+    }
+}
+
+} // namespace
+
+void EditingCommands::attachTreeMenu(TreePanelWidgets &w, TreeNodeModel &artistModel, TreeNodeModel &albumModel,
+                                     views::LibraryViews &views)
+{
+    // The menu's actions belong to the window that made the menu.
+    QWidget *owner = w.treeMenu->parentWidget();
+    auto *artistRename = owner ? owner->findChild<QAction *>(QStringLiteral("treeArtistRename")) : nullptr;
+    auto *albumRename = owner ? owner->findChild<QAction *>(QStringLiteral("treeAlbumRename")) : nullptr;
+    auto *bulk = owner ? owner->findChild<QAction *>(QStringLiteral("treeBulkEdit")) : nullptr;
+    if (!artistRename || !albumRename)
+        return;
+    TreePanelWidgets *panel = &w;
+    connect(w.treeMenu, &QMenu::aboutToShow, this, [=, this, &artistModel, &albumModel] {
+        const TreePage page = treePage(*panel);
+        const SelectedNode sel = page == TreePage::Album ? selectedNode(panel->TreeView_Album, albumModel)
+                                                         : selectedNode(panel->TreeView_Artist, artistModel);
+        const RenameMenuState state = renameMenuState(page, sel.kind());
+        artistRename->setEnabled(state.artistRename);
+        albumRename->setEnabled(state.albumRename);
+    });
+    connect(artistRename, &QAction::triggered, this, [=, this, &artistModel] {
+        const SelectedNode sel = selectedNode(panel->TreeView_Artist, artistModel);
+        TID3TagUseful *store = m_store.store();
+        if (!store || treePage(*panel) != TreePage::Artist || sel.kind() != T_Vireo_NodeData::ArtistKind
+            || !sel.node->Data)
+            return;
+        const QString artist = sel.node->Data->Artist;
+        renameArtist(artist, artistTracks(*store, artist));
+    });
+    connect(albumRename, &QAction::triggered, this, [=, this, &artistModel, &albumModel, &views] {
+        const TreePage page = treePage(*panel);
+        QString artist, album;
+        if (page == TreePage::Artist) {
+            const SelectedNode sel = selectedNode(panel->TreeView_Artist, artistModel);
+            if (sel.kind() != T_Vireo_NodeData::AlbumKind || !sel.node->Data)
+                return;
+            album = sel.node->Data->Album;
+            artist = sel.parent && sel.parent->Data ? sel.parent->Data->Artist : sel.node->Data->Artist;
+        } else if (page == TreePage::Album) {
+            const SelectedNode sel = selectedNode(panel->TreeView_Album, albumModel);
+            if (!sel.node || !sel.node->Data)
+                return;
+            album = sel.node->Data->Album;
+        } else {
+            return;
+        }
+        // The rows of the track list: the tracks of the selected album.
+        const views::TrackTable &table = views.browse().table();
+        QList<TID3ListItem *> tracks;
+        for (int r = 0; r < table.rowCount(); ++r)
+            tracks.append(table.track(r));
+        renameAlbum(artist, album, tracks);
+    });
+    if (bulk) {
+        bulk->setEnabled(true);
+        connect(bulk, &QAction::triggered, this, [this, &views] {
+            const views::TrackTable &table = views.browse().table();
+            QList<TID3ListItem *> tracks;
+            for (int r = 0; r < table.rowCount(); ++r)
+                tracks.append(table.track(r));
+            editTracks(tracks);
+        });
+    }
 }
 
 QAction *EditingCommands::makeUndoAction(QWidget *window)

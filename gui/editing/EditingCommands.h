@@ -28,7 +28,9 @@ class LibraryViews;
 
 namespace vireo::gui {
 class StoreAccess;
+class TreeNodeModel;
 struct TrackAreaWidgets;
+struct TreePanelWidgets;
 }
 
 namespace vireo::gui::editing {
@@ -69,6 +71,10 @@ public:
     // Wires the track list's "ID3Tag編集" (toolbar and menu) to the selected row
     // and "ID3Tag一括編集" to the selected rows, or all rows when none is selected.
     void attachTrackArea(TrackAreaWidgets &w, views::LibraryViews &views);
+    // The tree menu's "Artist名変更", "Album名変更" (enabled for the node and
+    // page as the menu opens) and "ID3TAG一括編集" (every row of the list).
+    void attachTreeMenu(TreePanelWidgets &w, TreeNodeModel &artistModel, TreeNodeModel &albumModel,
+                        views::LibraryViews &views);
     // "直前の保存を取り消す" (Ctrl+Z), owned by the window.
     QAction *makeUndoAction(QWidget *window);
 

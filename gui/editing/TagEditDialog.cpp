@@ -4,6 +4,7 @@
 #include "core/editing/SaveBatch.h"
 #include "core/editing/TagWriteBack.h"
 #include "core/library/TrackRecord.h"
+#include "core/platform/CodePage.h"
 #include "gui/editing/EditingMessages.h"
 
 #include <QCheckBox>
@@ -107,6 +108,11 @@ void TID3TagEditDlg::build()
     Edit_TrackNo = edit(leftPanel, "Edit_TrackNo", 3);
     digitsOnly(Edit_TrackNo);
     v1paste_Btn = button(leftPanel, "v1paste_Btn", QStringLiteral("ID3v2へコピー"));
+    V1CodePage = new QComboBox(leftPanel);
+    V1CodePage->setObjectName(QStringLiteral("V1CodePage"));
+    for (const QString &name : TagEditorModel::v1CodePageEntries())
+        V1CodePage->addItem(name.isEmpty() ? QStringLiteral("既定 (%1)").arg(QString::fromLatin1(tagCodePage())) : name,
+                            name);
     addRow(lg, 0, QStringLiteral("Title"), Edit_Title, 2);
     addRow(lg, 1, QStringLiteral("Artist"), Edit_Artist, 2);
     addRow(lg, 2, QStringLiteral("Album"), Edit_Album, 2);
@@ -116,7 +122,8 @@ void TID3TagEditDlg::build()
     lg->addWidget(CheckBox1, 6, 0);
     lg->addWidget(Edit_TrackNo, 6, 1);
     lg->addWidget(v1paste_Btn, 7, 1, 1, 2);
-    lg->setRowStretch(8, 1);
+    addRow(lg, 8, QStringLiteral("ID3v1文字コード"), V1CodePage, 2);
+    lg->setRowStretch(9, 1);
 
     rightPanel = new QGroupBox(QStringLiteral("ID3v2"), this);
     auto *rg = new QGridLayout(rightPanel);
@@ -217,6 +224,13 @@ void TID3TagEditDlg::build()
         m_model.copyV2ToV1();
         showV1();
     });
+    // Another reading of this file's ID3v1 bytes: the left side is shown again from the file's tag.
+    connect(V1CodePage, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_filling)
+            return;
+        m_model.setV1CodePage(V1CodePage->currentData().toString().toLatin1());
+        showV1();
+    });
     connect(SpTBXButton1, &QPushButton::clicked, this, &TID3TagEditDlg::choosePicture);
     connect(Btn_TagEditEnd, &QPushButton::clicked, this, &TID3TagEditDlg::saveAndClose);
     connect(Btn_Set, &QPushButton::clicked, this, &QDialog::reject);
@@ -226,6 +240,9 @@ void TID3TagEditDlg::load(TID3ListItem *track)
 {
     m_saved = false;
     m_model.open(track);
+    m_filling = true;
+    V1CodePage->setCurrentIndex(0);
+    m_filling = false;
     Edit_FileName->setText(track->FileName);
     showV1();
     showV2();

@@ -47,6 +47,7 @@ public:
     QComboBox *ComboBox_Genre;
     QCheckBox *CheckBox1;
     QPushButton *v1paste_Btn;
+    QComboBox *V1CodePage; // "ID3v1文字コード": this file's ID3v1 code page (first entry: the tag code page)
     QComboBox *EnCodeCharIdx;
     QLineEdit *Edit2_TITLE, *Edit2_Artist, *Edit2_Album, *Edit2_Comm, *Edit2_Year, *Edit2_Track;
     QComboBox *Edit2_Genre;

@@ -1,5 +1,6 @@
 #include "gui/textfix/TextfixWindow.h"
 
+#include "core/editing/UndoJournal.h"
 #include "core/library/LibraryStore.h"
 #include "core/textfix/RepairListModel.h"
 #include "core/textfix/TextfixTexts.h"
@@ -87,11 +88,16 @@ void TextfixWindow::applyChecked()
     m_apply->setEnabled(false);
     m_progress->setVisible(true);
     m_progress->setValue(0);
-    m_lastReport = applyRepairs(chosen, &m_store, [this](qsizetype done, qsizetype all) {
-        m_progress->setMaximum(int(all));
-        m_progress->setValue(int(done));
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    // One save in the program folder's undo journal: "直前の保存を取り消す" takes it back.
+    vireo::editing::UndoJournal journal;
+    m_lastReport = applyRepairs(
+        chosen, &m_store,
+        [this](qsizetype done, qsizetype all) {
+            m_progress->setMaximum(int(all));
+            m_progress->setValue(int(done));
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        },
+        &journal);
     QStringList files;
     QStringList problems;
     for (const FileOutcome &o : m_lastReport.files) {
@@ -107,6 +113,8 @@ void TextfixWindow::applyChecked()
     QString status = texts::applied(m_lastReport.fieldsWritten, m_lastReport.filesFailed);
     if (!problems.isEmpty())
         status += u'\n' + problems.join(u'\n');
+    if (!m_lastReport.journalError.isEmpty())
+        status += u'\n' + m_lastReport.journalError;
     m_status->setText(status);
     if (!files.isEmpty())
         emit repairsApplied(files);

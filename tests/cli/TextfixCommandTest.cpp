@@ -161,6 +161,25 @@ TEST_F(TextfixCli, ApplyRepairsTheFilesSoMutagenReadsTheJapaneseAndTheCachesFoll
     EXPECT_TRUE(QString::fromUtf8(list.out).contains(QStringLiteral("ありがとう")));
 }
 
+TEST_F(TextfixCli, UndoTakesTheWholeApplyBackByteForByte)
+{
+    const QStringList files = {garbledV2, garbledU, utf8V1, westernV1, genuine};
+    QList<QByteArray> before;
+    for (const QString &f : files)
+        before.append(readFile(f));
+    ASSERT_EQ(runCli({QStringLiteral("textfix"), QStringLiteral("apply")}).exitCode, 0);
+    ASSERT_NE(readFile(garbledV2), before[0]);
+    const RunResult listed = runCli({QStringLiteral("undo"), QStringLiteral("--list")});
+    EXPECT_TRUE(listed.out.contains("textfix apply")) << listed.out.constData();
+    const RunResult r = runCli({QStringLiteral("undo")});
+    ASSERT_EQ(r.exitCode, 0) << r.out.constData() << r.err.constData();
+    for (int i = 0; i < files.size(); ++i)
+        EXPECT_EQ(readFile(files[i]), before[i]) << files[i].toStdString();
+    // The caches follow the files back: the scan finds the garbled texts again.
+    const RunResult again = runCli({QStringLiteral("textfix"), QStringLiteral("scan"), QStringLiteral("--json")});
+    EXPECT_FALSE(find(jsonLines(again.out), garbledV2, "v2.title").isEmpty());
+}
+
 TEST_F(TextfixCli, ApplyToNamedFilesLeavesTheOthersAndRefusesBadOptions)
 {
     const QByteArray otherBefore = hash(garbledV2);

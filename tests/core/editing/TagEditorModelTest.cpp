@@ -254,3 +254,53 @@ TEST_F(TagEditor, ReadOnlyFileIsReportedWithItsReason)
 }
 
 } // namespace
+
+namespace {
+
+// A Western file among Japanese ones: its ID3v1 bytes are CP1252.
+class V1CodePage : public EditingFixture {
+protected:
+    QString path;
+    void SetUp() override
+    {
+        EditingFixture::SetUp();
+        V1Fields w{"Ace of Spades", "Mot\xF6rhead", "Caf\xE9 del Mar", "1980", "", 1, 17};
+        path = song(QStringLiteral("w.mp3"), {}, &w);
+    }
+};
+
+TEST_F(V1CodePage, TheChosenCodePageReadsAndWritesThisFileOnly)
+{
+    TagEditorModel m(*store, journal.get());
+    m.open(track(path));
+    EXPECT_TRUE(m.v1CodePage().isEmpty());
+    EXPECT_NE(m.v1.artist, u"Motörhead"); // through the tag code page (CP932) it is nonsense
+    m.setV1CodePage("CP1252");
+    EXPECT_EQ(m.v1.artist, u"Motörhead");
+    EXPECT_EQ(m.v1.album, u"Café del Mar");
+    EXPECT_FALSE(m.hasChanges()); // a reading is no change: nothing is written
+    m.v1.title = QStringLiteral("Overkill");
+    EXPECT_TRUE(m.checkBeforeSave().warning.isEmpty());
+    ASSERT_TRUE(m.hasChanges());
+    ASSERT_TRUE(m.save().ok());
+    const MutagenView v = mutagenView(path);
+    EXPECT_EQ(v1Field(v, "title"), QByteArray("Overkill"));
+    EXPECT_EQ(v1Field(v, "artist"), QByteArray("Mot\xF6rhead")); // kept in its own code page
+    EXPECT_EQ(v1Field(v, "album"), QByteArray("Caf\xE9 del Mar"));
+    // The next file opens in the tag code page again.
+    m.open(track(path));
+    EXPECT_TRUE(m.v1CodePage().isEmpty());
+}
+
+TEST_F(V1CodePage, TextTheChosenCodePageCannotHoldIsWarnedAbout)
+{
+    TagEditorModel m(*store, journal.get());
+    m.open(track(path));
+    m.setV1CodePage("CP1252");
+    m.v1.title = QStringLiteral("夜");
+    EXPECT_FALSE(m.checkBeforeSave().warning.isEmpty());
+    m.setV1CodePage("no-such-code-page");
+    EXPECT_TRUE(m.v1CodePage().isEmpty()); // unknown: the tag code page
+}
+
+} // namespace

@@ -5,10 +5,14 @@
 
 #include "core/editing/BulkEditModel.h"
 #include "core/editing/Rename.h"
+#include "core/editing/SaveBatch.h"
 #include "core/editing/TagEditorModel.h"
 
 #include <QDir>
 #include <QFile>
+#include <QUrl>
+
+#include <unistd.h>
 
 using namespace vireo;
 using namespace vireo::editing;
@@ -126,6 +130,89 @@ TEST_F(Undo, SaveThatChangesNothingLeavesNoEntry)
     const qsizetype entries = journal->list().size(); // the first may have rewritten the tag in our own layout
     ASSERT_TRUE(renameArtist(*store, journal.get(), {store->FindTrack(paths[0])}, QStringLiteral("Alpha")).ok());
     EXPECT_EQ(journal->list().size(), entries); // the second changed no byte
+}
+
+TEST_F(Undo, EveryFileIsKeptBeforeTheFirstOneChanges)
+{
+    QList<TID3ListItem *> tracks;
+    for (const QString &p : paths)
+        tracks.append(store->FindTrack(p));
+    int calls = 0;
+    QByteArray indexAtFirstWrite;
+    const SaveOutcome out = runSave(*store, journal.get(), QStringLiteral("t"), tracks, [&](TID3ListItem &t) {
+        if (calls++ == 0) {
+            const QStringList dirs = QDir(journal->folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            if (dirs.size() == 1)
+                indexAtFirstWrite = readFile(journal->folder() + dirs.first() + QStringLiteral("/index.tsv"));
+        }
+        t.V2.Artist = QStringLiteral("Kept");
+        return t.WriteV2ToFile();
+    });
+    ASSERT_TRUE(out.ok());
+    // Before the first file changed, the journal on disk named every file of the save.
+    for (const QString &p : paths)
+        EXPECT_TRUE(indexAtFirstWrite.contains(QUrl::toPercentEncoding(p))) << p.toStdString();
+    EXPECT_EQ(indexAtFirstWrite.count("\nB\t"), paths.size());
+    expectRestored(undoLastSave(*store, *journal), int(paths.size()));
+}
+
+TEST_F(Undo, ASaveCutShortByACrashIsTakenBackWhereTheAudioIsUnchanged)
+{
+    ASSERT_TRUE(renameArtist(*store, journal.get(), artistTracks(*store, QStringLiteral("Alpha")),
+                             QStringLiteral("Crash")).ok());
+    // What a crash after the files changed leaves: the kept bytes, no notes of the writes.
+    const QString dir = journal->folder() + journal->list().first().id;
+    QByteArray index = readFile(dir + QStringLiteral("/index.tsv"));
+    QList<QByteArray> kept;
+    for (const QByteArray &line : index.split('\n'))
+        if (!line.startsWith("P\t") && line != "E")
+            kept.append(line);
+    writeFile(dir + QStringLiteral("/index.tsv"), kept.join('\n'));
+    expectRestored(undoLastSave(*store, *journal), 3);
+}
+
+TEST_F(Undo, AFileTheSaveDidNotChangeIsNotTouched)
+{
+    // The second track cannot be written: the save goes on and undo leaves it alone.
+    QFile::setPermissions(paths[1], QFile::ReadOwner);
+    const SaveOutcome out = renameArtist(*store, journal.get(), artistTracks(*store, QStringLiteral("Alpha")),
+                                         QStringLiteral("Other"));
+    QFile::setPermissions(paths[1], QFile::ReadOwner | QFile::WriteOwner);
+    if (::geteuid() != 0) { // root writes read-only files
+        EXPECT_EQ(out.failures.size(), 1);
+    }
+    const UndoOutcome undone = undoLastSave(*store, *journal);
+    EXPECT_TRUE(undone.changedSince.isEmpty());
+    EXPECT_TRUE(undone.failed.isEmpty());
+    for (int i = 0; i < paths.size(); ++i)
+        EXPECT_EQ(readFile(paths[i]), before[i]);
+}
+
+TEST(UndoRegions, RegionsAcrossTheReadBoundaries)
+{
+    TempProgramFolder home;
+    const QString path = home.file(QStringLiteral("x.mp3"));
+    struct Case {
+        QByteArray head, audio, tail;
+    };
+    const QByteArray bigTag = id3v23Tag({{"COMM", QString(20000, QLatin1Char('c'))}}); // past the first read
+    const QByteArray audio = silentMpegFrames(8);
+    const Case cases[] = {
+        {bigTag, audio, id3v1Block({})},
+        {bigTag, QByteArray(10, 'a'), id3v1Block({})},
+        {id3v23Tag({{"TIT2", QStringLiteral("t")}}), QByteArray(3, 'a'), id3v1Block({})},
+        {QByteArray(), QByteArray(), id3v1Block({})},
+        {QByteArray(), QByteArray(50, 'a'), QByteArray()},
+    };
+    for (const Case &c : cases) {
+        writeFile(path, c.head + c.audio + c.tail);
+        const TagRegions r = readTagRegions(path);
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(r.head, c.head);
+        EXPECT_EQ(r.tail, c.tail);
+        const qsizetype probe = std::min<qsizetype>(c.audio.size(), 1024);
+        EXPECT_EQ(r.audioEnds, c.audio.left(probe) + c.audio.right(probe));
+    }
 }
 
 TEST(UndoRegions, TagRegionsOfAFile)

@@ -2,6 +2,8 @@
 // a folder's texts, and the write-back of repairs to real files: the field
 // must still hold what the scan saw, and a tag whose bytes the tag code page
 // could not read is not rewritten.
+#include "core/editing/SaveBatch.h"
+#include "core/editing/UndoJournal.h"
 #include "core/formats/ID3v2.h"
 #include "core/library/LibraryStore.h"
 #include "core/platform/CodePage.h"
@@ -191,6 +193,43 @@ TEST(Apply, ATagWithBytesTheTagCodePageCouldNotReadIsLeftAlone)
     EXPECT_EQ(again.Title(), QStringLiteral("夜空の向こう"));
     // A second run finds nothing more to do in the repaired file.
     EXPECT_EQ(scanLibrary(store).suspects.size(), r.suspects.size() - 1);
+}
+
+TEST(Apply, RepairsAreOneSaveThatUndoTakesBack)
+{
+    ASSERT_TRUE(setTagCodePage("CP932"));
+    test::TempProgramFolder home;
+    QStringList files;
+    QList<QByteArray> before;
+    const char16_t *titles[] = {u"夜空の向こう", u"青い春", u"桜坂"};
+    for (int i = 0; i < 3; ++i) {
+        files.append(home.file(QStringLiteral("%1.mp3").arg(i)));
+        test::writeFile(files.last(), latin1Tag({{"TIT2", encodeWith("CP932", QString::fromUtf16(titles[i]))},
+                                                 {"TPE1", encodeWith("CP932", u"スピッツ")}})
+                                          + test::silentMpegFrames(2));
+        before.append(test::readFile(files.last()));
+    }
+    TID3TagUseful store(home.file(QStringLiteral("vireo")));
+    store.setSaveCachesOnDestroy(false);
+    for (const QString &f : files) {
+        const FileStat st = statFile(f);
+        store.FindOrRead(f, st.dosDate, st.size);
+    }
+    editing::UndoJournal journal(home.file(QStringLiteral("undo")));
+    const ApplyReport done = applyRepairs(selectForApply(scanLibrary(store).suspects, 0.8), &store, {}, &journal);
+    ASSERT_EQ(done.filesFailed, 0);
+    ASSERT_TRUE(done.journalError.isEmpty()) << done.journalError.toStdString();
+    for (int i = 0; i < 3; ++i)
+        ASSERT_NE(test::readFile(files[i]), before[i]);
+    const QList<editing::UndoEntryInfo> entries = journal.list();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.first().files, 3);
+    const editing::UndoOutcome undone = editing::undoLastSave(store, journal);
+    EXPECT_EQ(undone.restored.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(test::readFile(files[i]), before[i]);
+    // The library follows the files back.
+    EXPECT_EQ(store.FindTrack(files[0])->V2.TextEncoding, 0);
 }
 
 } // namespace
