@@ -25,6 +25,7 @@ namespace vireo::gui {
 
 class PlaybackController;
 class PlayListPage;
+class FileOpsCommands;
 namespace editing {
 class EditingCommands;
 }
@@ -66,6 +67,8 @@ public:
     covers::CoverStripController &covers() { return *m_covers; }
     fileinfo::FileInfoController &fileInfo() { return *m_fileInfo; }
     fileinfo::FileInfoPanel &fileInfoPanel() { return *m_fileInfoPanel; }
+    FileOpsCommands &fileOps() { return *m_fileOps; }
+    PlaybackController *playback() { return m_playback; }
     // The regions' widgets, for tests and for subsystems that install themselves.
     MenuWidgets &menus();
     TreePanelWidgets &treePanel();
@@ -107,6 +110,10 @@ private:
     void createPlayback();
     void makeRemotePlayer() override;
     void releasePlayers() override;
+    void destroyCopier() override;
+    // Files dropped on the artist tree: a folder is scanned, files on an
+    // artist or album node take its names.
+    void filesDroppedOnArtistTree(const QStringList &paths, Qt::DropAction action, QPoint pos);
 
     AppServices &app;
     DataModule m_images;
@@ -129,6 +136,7 @@ private:
     covers::CoverStripController *m_covers = nullptr;
     fileinfo::FileInfoPanel *m_fileInfoPanel = nullptr;
     fileinfo::FileInfoController *m_fileInfo = nullptr;
+    FileOpsCommands *m_fileOps = nullptr;
     bool m_quietClose = false;
 };
 
