@@ -5,6 +5,8 @@
 #include "core/fileops/ShellHelpers.h"
 #include "core/library/LibraryStore.h"
 #include "core/library/TrackRecord.h"
+#include "core/playback/PlayListPlayer.h"
+#include "gui/playback/PlaybackServices.h"
 #include "core/views/LibraryViews.h"
 #include "gui/app/AppServices.h"
 #include "gui/app/VireoMainForm.h"
@@ -287,6 +289,52 @@ private slots:
         QVERIFY(columnTexts(w.area.ListView_MAIN->model(), 5).contains(QStringLiteral("Encore")));
         QVERIFY(w.status.SpTBXLabelItem4->text().startsWith(QStringLiteral("file(s) were copied.")));
         QVERIFY(!topLevelNamed(tree->model(), QStringLiteral("Gamma")).isValid());
+    }
+
+    // The tree menu's "ALL PLAY" plays the tracks under the node the right
+    // click chose; "ALL ADD" adds them; a double click in the copy list plays
+    // the track list's selection (not the copy list's row).
+    void treeAllPlayAndCopyListDoubleClick()
+    {
+        qputenv("VIREO_AUDIO_SINK", "fakesink sync=true");
+        GuiFixture fx(songs());
+        fx.setIni(QStringLiteral("MP3Param"), QStringLiteral("Playdef"), QStringLiteral("2"));
+        TVireoMainForm &form = fx.start();
+        WindowParts w = parts(form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTreeView *tree = w.tree.TreeView_Artist;
+        const QModelIndex beta = topLevelNamed(tree->model(), QStringLiteral("Beta"));
+        QVERIFY(beta.isValid());
+        const QPoint at = tree->visualRect(beta).center();
+        QMouseEvent right(QEvent::MouseButtonPress, QPointF(at), QPointF(tree->viewport()->mapToGlobal(at)),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(tree->viewport(), &right);
+        auto *allPlay = form.findChild<QAction *>(QStringLiteral("treeAllPlay"));
+        auto *allAdd = form.findChild<QAction *>(QStringLiteral("treeAllAdd"));
+        QVERIFY(allPlay && allPlay->isEnabled() && allAdd && allAdd->isEnabled());
+        allPlay->trigger();
+        PlayListPlayer &player = form.services().playback()->playList();
+        QStringList played;
+        for (const PlayListEntry &e : player.rows())
+            played << QFileInfo(e.path).fileName();
+        played.sort();
+        QCOMPARE(played, (QStringList{QStringLiteral("b1.mp3"), QStringLiteral("b2.mp3")}));
+        // "ALL ADD" goes to a running external player whatever the choice;
+        // with none on the bus nothing changes here.
+        allAdd->trigger();
+        QCOMPARE(player.rows().size(), 2);
+        player.stop();
+
+        QTableView *list = w.area.ListView_MAIN;
+        selectRows(list, {0, 1});
+        w.area.ctxOrderedCopy->trigger();
+        selectRows(list, {1});
+        QTreeView *copyList = form.fileOps().tab().ListView_Select;
+        emit copyList->doubleClicked(copyList->model()->index(0, 0));
+        QCOMPARE(player.rows().size(), 1);
+        QCOMPARE(player.rows()[0].path, pathOfRow(form, 1));
+        player.stop();
     }
 
 private:
