@@ -6,6 +6,7 @@
 // to the device to the system (for scripts that sync the file system once
 // themselves; a crash may then leave a named file with missing data).
 #include "cli/LibrarySession.h"
+#include "cli/ProgressLine.h"
 #include "cli/commands.h"
 
 #include "core/fileops/AdvancedFileCopy.h"
@@ -87,7 +88,19 @@ int cmdCopy(const QStringList &args)
 
     OrderedCopy copy(destination, files, bad);
     copy.setSync(sync);
+    // On a terminal the line below the results counts files and bytes.
+    ProgressLine line;
+    int64_t bytesDone = 0;
+    const auto showProgress = [&](int done) {
+        line.update(QStringLiteral("copy"), done, files.size(),
+                    formatMegabytes(bytesDone, true) + QStringLiteral(" / ")
+                        + formatMegabytes(planner.Planned(), true));
+    };
+    showProgress(0);
     const CopySummary summary = copy.run([&](int i, const QString &target, const Result &r) {
+        line.clear();
+        if (r.ok())
+            bytesDone += FileSizeOf(target);
         if (asJson) {
             QJsonObject o{{"source", files[i]}, {"target", target}, {"ok", r.ok()}};
             if (!r.ok())
@@ -98,7 +111,9 @@ int cmdCopy(const QStringList &args)
         } else {
             out(QStringLiteral("failed ") + files[i] + QStringLiteral(": ") + r.message());
         }
+        showProgress(i + 1);
     });
+    line.clear();
     if (asJson)
         out(json({{"copied", summary.copied}, {"failed", summary.failed}, {"skipped", summary.skipped},
                   {"bytes", double(summary.bytesCopied)}}));

@@ -100,4 +100,25 @@ int CopyList::removeTracks(const std::vector<const TID3ListItem *> &tracks)
     return int(doomed.size());
 }
 
+int CopyList::relink(const std::function<TID3ListItem *(const QString &path)> &find, bool keepRows)
+{
+    int changed = 0;
+    std::vector<int> doomed;
+    for (int i = 0; i < count(); ++i) {
+        CopyRow &row = m_rows[size_t(i)];
+        if (!row.Data)
+            continue;
+        TID3ListItem *now = find(row.Data->FileName);
+        if (now == row.Data)
+            continue;
+        ++changed;
+        if (now || keepRows)
+            row.Data = now;
+        else
+            doomed.push_back(i);
+    }
+    removeRows(doomed);
+    return changed;
+}
+
 } // namespace vireo

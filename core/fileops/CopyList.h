@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace vireo {
@@ -51,6 +52,11 @@ public:
     // Drops every row whose track is among those the library no longer has
     // (after a delete), subtracting their sizes; returns how many went.
     int removeTracks(const std::vector<const TID3ListItem *> &tracks);
+    // After the library was refreshed or cleared: each row takes the record
+    // the library now holds for its path (find), and a row whose path the
+    // library no longer holds leaves the list (or, with keepRows, keeps its
+    // place and cells but borrows nothing). Returns how many rows changed.
+    int relink(const std::function<TID3ListItem *(const QString &path)> &find, bool keepRows = false);
 
 private:
     void swapWithNext(int index);

@@ -5,6 +5,7 @@
 #include "core/platform/FileAccess.h"
 #include "core/platform/FileWriter.h"
 #include "core/platform/Paths.h"
+#include "core/playback/TempPlaylist.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -71,11 +72,10 @@ Result ToolRunner::run(const ToolMenuEntry &entry, const QStringList &selectedPa
         return Result::success();
     QString playlist;
     if (entry.form == 1) {
-        ResultOf<QString> written = writePlaylist ? writePlaylist(selectedPaths)
-                                                  : WriteTemporaryPlaylist(selectedPaths);
-        if (!written)
-            return written.status();
-        playlist = written.value();
+        playlist = playlistPath.isEmpty() ? temporaryPlaylistPath() : playlistPath;
+        std::mt19937 unused; // no shuffle for a tool
+        if (Result r = writeTemporaryPlaylist(playlist, selectedPaths, false, unused); !r)
+            return r;
     }
     const ToolLaunch launch = BuildToolLaunch(entry.hint, entry.form, selectedPaths, playlist);
     bool started = true;
@@ -95,19 +95,6 @@ Result ToolRunner::run(const ToolMenuEntry &entry, const QStringList &selectedPa
     if (!started)
         return Result::failure(ErrorCode::Failed, entry.hint + QStringLiteral(": cannot start the program"));
     return Result::success();
-}
-
-QString TemporaryPlaylistPath() { return programFolder() + QStringLiteral("$$vire$$.m3u"); }
-
-ResultOf<QString> WriteTemporaryPlaylist(const QStringList &paths, const QString &playlistPath)
-{
-    const QString path = playlistPath.isEmpty() ? TemporaryPlaylistPath() : playlistPath;
-    QByteArray bytes;
-    for (const QString &line : paths)
-        bytes += line.toUtf8() + "\r\n";
-    if (Result r = writeFileAtomically(path, bytes); !r)
-        return r;
-    return path;
 }
 
 } // namespace vireo

@@ -48,18 +48,13 @@ ToolLaunch BuildToolLaunch(const QString &toolPath, int form, const QStringList 
 // also when the start fails. The hooks default to the real file, process
 // start and log.
 struct ToolRunner {
-    // Writes the selected paths to the temporary playlist; returns its path.
-    std::function<ResultOf<QString>(const QStringList &paths)> writePlaylist;
+    // The temporary playlist of form 1 (the program folder's "$$vire$$.m3u"
+    // when empty), written the way the play commands write it.
+    QString playlistPath;
     std::function<bool(const QString &program, const QStringList &args, const QString &folder)> start;
     std::function<void(const QString &line)> log;
 
     Result run(const ToolMenuEntry &entry, const QStringList &selectedPaths) const;
 };
-
-// The temporary playlist "$$vire$$.m3u" in the program folder, in the plain
-// form: one path per line in the system code page (UTF-8), CR LF, no header.
-QString TemporaryPlaylistPath();
-ResultOf<QString> WriteTemporaryPlaylist(const QStringList &paths,
-                                         const QString &playlistPath = QString());
 
 } // namespace vireo

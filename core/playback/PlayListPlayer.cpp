@@ -23,6 +23,44 @@ PlayListPlayer::PlayListPlayer(AudioDeviceFactory factory, QObject *parent)
     connect(&m_slot, &PlayerSlot::progress, this, &PlayListPlayer::onProgress);
     connect(&m_slot, &PlayerSlot::ended, this, &PlayListPlayer::onEnded);
     connect(&m_slot, &PlayerSlot::failed, this, &PlayListPlayer::onFailed);
+    m_introTimer.setSingleShot(true);
+    m_introTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_introTimer, &QTimer::timeout, this, &PlayListPlayer::introDue);
+}
+
+void PlayListPlayer::setIntroPlay(bool on)
+{
+    m_introOn = on;
+    armIntro();
+}
+
+void PlayListPlayer::setIntroSeconds(int s)
+{
+    m_introSeconds = std::clamp(s, 0, 100);
+    armIntro();
+}
+
+void PlayListPlayer::armIntro()
+{
+    m_introTimer.stop();
+    const TcmxMP3 *p = m_slot.player();
+    if (!m_introOn || !p)
+        return;
+    const qint64 due = qint64(m_introSeconds) * 1000 - p->PositionMs();
+    // Paused: the position stands still, so look again a little later.
+    const qint64 wait = p->Mode() == PlayerMode::Paused ? 250 : std::max<qint64>(due, 0);
+    m_introTimer.start(int(std::min<qint64>(wait, 3600 * 1000)));
+}
+
+void PlayListPlayer::introDue()
+{
+    const TcmxMP3 *p = m_slot.player();
+    if (!m_introOn || !p)
+        return;
+    if (p->Mode() != PlayerMode::Paused && p->PositionMs() >= qint64(m_introSeconds) * 1000 - 20)
+        next();
+    else
+        armIntro();
 }
 
 void PlayListPlayer::setRows(QVector<PlayListEntry> rows)
@@ -83,6 +121,7 @@ void PlayListPlayer::play()
         m_current = m_selected;
         Result r = m_slot.playFile(m_rows[m_selected].path);
         if (r) {
+            armIntro();
             emit trackChanged();
             return;
         }
@@ -98,7 +137,11 @@ void PlayListPlayer::play()
     }
 }
 
-void PlayListPlayer::stopPlayer() { m_slot.stop(); }
+void PlayListPlayer::stopPlayer()
+{
+    m_introTimer.stop();
+    m_slot.stop();
+}
 
 void PlayListPlayer::stop()
 {
@@ -135,7 +178,11 @@ void PlayListPlayer::previous()
     play();
 }
 
-void PlayListPlayer::pauseToggle() { m_slot.pauseToggle(); }
+void PlayListPlayer::pauseToggle()
+{
+    m_slot.pauseToggle();
+    armIntro();
+}
 
 void PlayListPlayer::deleteSelected()
 {

@@ -7,6 +7,7 @@
 #include "core/playback/PlayerSlot.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QVector>
 
 namespace vireo {
@@ -38,9 +39,9 @@ public:
     const PlayListEntry *current() const;
 
     bool introPlay() const { return m_introOn; }
-    void setIntroPlay(bool on) { m_introOn = on; }
+    void setIntroPlay(bool on);
     int introSeconds() const { return m_introSeconds; }
-    void setIntroSeconds(int s) { m_introSeconds = std::clamp(s, 0, 100); }
+    void setIntroSeconds(int s);
 
     PlayerSlot &slot() { return m_slot; }
     PlayerMode mode() const;
@@ -67,6 +68,10 @@ private:
     void onEnded();
     void onFailed(const QString &message);
     void stopPlayer();
+    // Arms the intro cut for the playing track: it fires when the position
+    // reaches the intro length, not at the next one-second progress step.
+    void armIntro();
+    void introDue();
 
     QVector<PlayListEntry> m_rows;
     int m_selected = -1;
@@ -75,6 +80,7 @@ private:
     bool m_introOn = false;
     int m_introSeconds = 1;
     PlayerSlot m_slot;
+    QTimer m_introTimer;
 };
 
 } // namespace vireo

@@ -126,6 +126,8 @@ int TcmxMP3::Position() const
     return m_device->isOpen() ? secondsFromMs(m_device->positionMs()) : 0;
 }
 
+qint64 TcmxMP3::PositionMs() const { return m_device->isOpen() ? m_device->positionMs() : 0; }
+
 QString TcmxMP3::Name() const
 {
     const QString name = extractFileName(m_fileName);

@@ -28,6 +28,7 @@ public:
     Result Resume();
     PlayerMode Mode() const;
     int Position() const; // whole seconds, 0 without an open device
+    qint64 PositionMs() const; // milliseconds, 0 without an open device
     int Length() const { return m_lengthSeconds; }
     QString Name() const; // the file name without folder and extension
     const QString &FileName() const { return m_fileName; }

@@ -1,6 +1,7 @@
 #include "gui/app/AppServices.h"
 
 #include "core/app/AppSession.h"
+#include "core/fileops/AdvancedFileCopy.h"
 #include "core/library/EventLog.h"
 #include "core/library/LibraryStore.h"
 #include "core/settings/RegManager.h"
@@ -14,7 +15,8 @@ AppServices::AppServices()
     : m_session(std::make_unique<AppSession>()),
       m_settings(std::make_unique<TRegManager>()),
       m_source(std::make_unique<views::StoreTrackSource>()),
-      m_views(std::make_unique<views::LibraryViews>(*m_source))
+      m_views(std::make_unique<views::LibraryViews>(*m_source)),
+      m_copier(std::make_unique<TAdvancedFileCopy>())
 {
 }
 

@@ -18,6 +18,7 @@
 #include <memory>
 
 namespace vireo {
+class TAdvancedFileCopy;
 class TID3TagUseful;
 class TRegManager;
 namespace views {
@@ -63,8 +64,10 @@ public:
     void makePlayback(std::function<PlayerChoice()> choice);
     void destroyPlayback();
 
+    // The copy planner of the copy tab, for the whole run.
+    TAdvancedFileCopy &copier() { return *m_copier; }
+
     // Still to come, each with its accessor here:
-    //   copyPlanner()  the ordered file copy (core/fileops)
     //   playlists()    the playlist tab's objects (core/playlists)
 
 private:
@@ -74,6 +77,7 @@ private:
     std::unique_ptr<vireo::views::LibraryViews> m_views;
     std::unique_ptr<TID3TagUseful> m_store;
     std::unique_ptr<PlaybackServices> m_playback;
+    std::unique_ptr<TAdvancedFileCopy> m_copier;
 };
 
 } // namespace vireo::gui

@@ -13,6 +13,11 @@
 #include "gui/coverart/CoverSearchCommand.h"
 #include "gui/covers/CoverCache.h"
 #include "gui/editing/EditingCommands.h"
+#include "gui/fileops/CopyTab.h"
+#include "gui/fileops/CopyTabController.h"
+#include "gui/fileops/DragAndDrop.h"
+#include "gui/fileops/FileOpsCommands.h"
+#include "gui/fileops/SendToMenu.h"
 #include "gui/covers/CoverStrip.h"
 #include "gui/covers/CoverStripController.h"
 #include "gui/fileinfo/FileInfoController.h"
@@ -43,11 +48,13 @@
 #include "gui/views/TrackListController.h"
 #include "gui/textfix/TextfixCommand.h"
 #include "gui/textfix/TextfixWindow.h"
+#include "gui/views/TreeNodeModel.h"
 #include "gui/views/TreesController.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QTreeView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -116,6 +123,11 @@ void TVireoMainForm::createControllers()
     m_fileInfo = new fileinfo::FileInfoController(*m_fileInfoPanel, this);
     m_playlists = new PlaylistCommands(app, app.views(), *m_mediator, m_images,
                                        [this] { return m_settings->playlistFolder; }, this);
+    m_fileOps = new FileOpsCommands(this, app.copier(), m_trackList->widgets().ListView_MAIN,
+                                    app.browse().table(), this);
+    m_layout->lowerPanel().installPage(LowerPanelWidgets::FileCopyPage, &m_fileOps->tab());
+    m_fileOps->attachArtistTree(m_trees->widgets().TreeView_Artist);
+    FileDropTarget::installRefusing(this);
 }
 
 // The menu and toolbar commands, each to the controller that carries it out.
@@ -206,6 +218,60 @@ void TVireoMainForm::connectCommands()
     connect(a.artworkShow, &QAction::toggled, m_fileInfoPanel, &fileinfo::FileInfoPanel::setArtworkVisible);
     connect(m_fileInfoPanel->artworkAction(), &QAction::toggled, a.artworkShow, &QAction::setChecked);
     m_playlists->attach(treePanel(), trackArea());
+
+    // File operations on the track list's selection.
+    TrackAreaWidgets &area = trackArea();
+    for (QAction *c : {area.ctxOrderedCopy, area.ctxFileCopy, area.ctxDeleteFile})
+        c->setEnabled(true);
+    connect(area.ctxOrderedCopy, &QAction::triggered, m_fileOps, &FileOpsCommands::orderedCopy);
+    connect(area.ctxFileCopy, &QAction::triggered, m_fileOps, &FileOpsCommands::filesToClipboard);
+    connect(area.ctxDeleteFile, &QAction::triggered, m_fileOps, &FileOpsCommands::deleteFiles);
+    connect(m_fileOps, &FileOpsCommands::tracksGone, m_trackList, &TrackListController::forgetTracks);
+    connect(m_trackList, &TrackListController::tracksForgotten, m_fileOps, &FileOpsCommands::forgetTracks);
+    if (area.sendTo) {
+        area.sendTo->addActions(m_fileOps->sendTo().menu()->actions());
+        area.sendTo->setEnabled(true);
+        area.sendTo->menuAction()->setEnabled(true);
+    }
+    connect(m_fileOps, &FileOpsCommands::selectionSizeText, m_mediator, &MainMediator::showSelectionSize);
+    connect(m_fileOps, &FileOpsCommands::statusText, m_mediator, &MainMediator::showStatus);
+    connect(m_fileOps, &FileOpsCommands::filesDroppedOnTree, this, &TVireoMainForm::filesDroppedOnArtistTree);
+    // The copy list borrows the library's records: it follows every refresh.
+    const auto relinkCopyList = [this] {
+        TID3TagUseful *store = app.store();
+        m_fileOps->copyTab().relink(
+            [store](const QString &path) { return store ? store->FindTrack(path) : nullptr; });
+    };
+    connect(m_mediator, &MainMediator::treesRebuildRequested, this, relinkCopyList);
+    connect(m_mediator, &MainMediator::trackRowsChanged, this, relinkCopyList);
+}
+
+void TVireoMainForm::filesDroppedOnArtistTree(const QStringList &paths, Qt::DropAction action, QPoint pos)
+{
+    if (paths.isEmpty())
+        return;
+    QTreeView *tree = treePanel().TreeView_Artist;
+    const QModelIndex index = tree->indexAt(pos);
+    const views::TreeNode *node = index.isValid() ? m_trees->artistModel().node(index) : nullptr;
+    const views::TreeNode *parent = index.isValid() ? m_trees->artistModel().parentNode(index) : nullptr;
+    const QFileInfo first(paths.first());
+    switch (vireo::editing::dropAction(first.exists() && first.isFile(), node ? node->kind() : -1)) {
+    case vireo::editing::DropAction::ScanFolder:
+        m_scans->filesDropped(QStringList{paths.first()});
+        return;
+    case vireo::editing::DropAction::AskArtistAndAlbum:
+        if (node->Data && parent && parent->Data)
+            m_editing->applyDrop(paths, parent->Data->Artist, node->Data->Album);
+        break;
+    case vireo::editing::DropAction::AskArtist:
+        if (node->Data)
+            m_editing->applyDrop(paths, node->Data->Artist, std::nullopt);
+        break;
+    case vireo::editing::DropAction::Nothing:
+        return;
+    }
+    const int effect = action == Qt::MoveAction ? 0 : action == Qt::CopyAction ? 1 : 2;
+    m_mediator->showStatus(vireo::editing::dropStatusText(effect, pos.x(), pos.y()));
 }
 
 void TVireoMainForm::searchCoverArt()
@@ -249,6 +315,7 @@ void TVireoMainForm::applySettings(const MainWindowSettings &s)
     m_covers->applySettings(s);
     m_fileInfoPanel->applySettings(s);
     m_editing->setExternalEditor(s.externalTagEditorOn, s.externalTagEditor);
+    m_fileOps->sendTo().setup(s.tools, s.toolParams);
     if (TID3TagUseful *store = app.store()) {
         store->CacheOnly = s.cacheOnly;
         store->GenreCodeInText = s.genreCodeInText;
@@ -357,6 +424,20 @@ void TVireoMainForm::createPlayback()
     connect(area.ctxAddToPlayList, &QAction::triggered, m_playback, &PlaybackController::add);
     connect(m_playerBar.play, &QAction::triggered, m_playback, &PlaybackController::quickPlay);
     connect(list, &QAbstractItemView::clicked, m_playback, &PlaybackController::quickPlay);
+    // A double click in the copy list plays the track list's selection.
+    connect(&m_fileOps->copyTab(), &CopyTabController::playSelectionRequested, m_playback,
+            &PlaybackController::selectPlay);
+    // The tree menu's "ALL PLAY" and "ALL ADD": the right click made the node
+    // current, so the track list holds the tracks under it.
+    if (QAction *treeAllPlay = findChild<QAction *>(QStringLiteral("treeAllPlay"))) {
+        treeAllPlay->setEnabled(true);
+        treeAllPlay->setShortcutContext(Qt::WidgetShortcut); // Ctrl+Alt+A belongs to "全曲Play"
+        connect(treeAllPlay, &QAction::triggered, m_playback, &PlaybackController::allPlay);
+    }
+    if (QAction *treeAllAdd = findChild<QAction *>(QStringLiteral("treeAllAdd"))) {
+        treeAllAdd->setEnabled(true);
+        connect(treeAllAdd, &QAction::triggered, m_playback, &PlaybackController::allAdd);
+    }
 }
 
 Result TVireoMainForm::saveSettings()
@@ -384,6 +465,13 @@ void TVireoMainForm::releasePlayers()
 {
     if (PlaybackServices *playback = app.playback())
         playback->stopAll();
+}
+
+void TVireoMainForm::destroyCopier()
+{
+    // A copy still running stops between files; its file in progress is removed.
+    m_fileOps->copyTab().cancelCopy();
+    m_fileOps->copyTab().waitForCopy();
 }
 
 void TVireoMainForm::closeEvent(QCloseEvent *event)

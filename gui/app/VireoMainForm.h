@@ -29,6 +29,7 @@ namespace vireo::gui {
 class PlaybackController;
 class PlayListPage;
 class PlaylistCommands;
+class FileOpsCommands;
 namespace editing {
 class EditingCommands;
 }
@@ -71,6 +72,8 @@ public:
     fileinfo::FileInfoController &fileInfo() { return *m_fileInfo; }
     fileinfo::FileInfoPanel &fileInfoPanel() { return *m_fileInfoPanel; }
     PlaylistCommands &playlists() { return *m_playlists; }
+    FileOpsCommands &fileOps() { return *m_fileOps; }
+    PlaybackController *playback() { return m_playback; }
     // The regions' widgets, for tests and for subsystems that install themselves.
     MenuWidgets &menus();
     TreePanelWidgets &treePanel();
@@ -114,6 +117,10 @@ private:
     void makeRemotePlayer() override;
     void releasePlayers() override;
     void releasePlaylists() override;
+    void destroyCopier() override;
+    // Files dropped on the artist tree: a folder is scanned, files on an
+    // artist or album node take its names.
+    void filesDroppedOnArtistTree(const QStringList &paths, Qt::DropAction action, QPoint pos);
 
     AppServices &app;
     DataModule m_images;
@@ -137,6 +144,7 @@ private:
     covers::CoverStripController *m_covers = nullptr;
     fileinfo::FileInfoPanel *m_fileInfoPanel = nullptr;
     fileinfo::FileInfoController *m_fileInfo = nullptr;
+    FileOpsCommands *m_fileOps = nullptr;
     bool m_quietClose = false;
 };
 

@@ -76,6 +76,14 @@ void CopyTabController::forgetTracks(const std::vector<const TID3ListItem *> &tr
     ShowCopySpace();
 }
 
+void CopyTabController::relink(const std::function<TID3ListItem *(const QString &path)> &find)
+{
+    // While copying, rows keep their places: the copy marks them by position.
+    if (m_list.relink(find, isCopying()) > 0)
+        m_model->reload();
+    ShowCopySpace();
+}
+
 void CopyTabController::browse()
 {
     QString path = m_tab.ComboBox2->currentIndex() >= 0 ? m_tab.ComboBox2->currentText() : QString();

@@ -39,6 +39,8 @@ public:
     void appendRows(const std::vector<const ListRow *> &selectedInDisplayOrder);
     // Tracks that left the library (deleted files) leave the copy list too.
     void forgetTracks(const std::vector<const TID3ListItem *> &tracks);
+    // The library was refreshed or cleared: rows follow its records (see CopyList::relink).
+    void relink(const std::function<TID3ListItem *(const QString &path)> &find);
 
     void browse();             // "参照..."
     void destinationChanged(); // ComboBox2Change

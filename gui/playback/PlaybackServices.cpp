@@ -18,7 +18,7 @@ PlaybackServices::PlaybackServices(const QString &tempPlaylistPath, std::functio
     : m_playList(gstAudioDeviceFactory()), m_quickPlay(gstAudioDeviceFactory()),
       m_mixer(connected(m_mixerLine)),
       m_remote(&m_remoteBus, QString::fromLatin1(MprisService::kServiceName)),
-      m_mpris(&m_playList, &m_mixer)
+      m_mpris(&m_playList, &m_mixer), m_art(defaultArtCacheFolder())
 {
     PlayCommands::Services s;
     s.playList = &m_playList;
@@ -27,6 +27,10 @@ PlaybackServices::PlaybackServices(const QString &tempPlaylistPath, std::functio
     s.choice = std::move(choice);
     s.log = std::move(log);
     m_commands = std::make_unique<PlayCommands>(std::move(s), tempPlaylistPath);
+    m_mpris.setArtLookup([this](const QString &path) {
+        const PlayListEntry *e = m_playList.current();
+        return m_art.artFor(path, e && e->path == path ? e->album() : QString());
+    });
     // A second Vireo, or no session bus: the media keys stay with the first.
     (void)m_mpris.registerOn(QDBusConnection::sessionBus());
 }

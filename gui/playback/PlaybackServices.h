@@ -10,6 +10,7 @@
 #include "core/playback/PlayCommands.h"
 #include "core/playback/PlayListPlayer.h"
 #include "core/playback/RemotePlayer.h"
+#include "core/playback/TrackArt.h"
 
 #include <functional>
 
@@ -41,6 +42,7 @@ private:
     TSCMPX_ctl m_remote;
     std::unique_ptr<PlayCommands> m_commands;
     MprisService m_mpris;
+    TrackArtCache m_art; // the sound menu's cover pictures
 };
 
 } // namespace vireo::gui

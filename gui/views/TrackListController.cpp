@@ -191,8 +191,15 @@ void TrackListController::deleteSelectedFromCache()
     for (const QModelIndex &i : rows)
         if (TID3ListItem *t = table.track(i.row()))
             tracks.push_back(t);
-    if (tracks.empty())
+    forgetTracks(tracks);
+}
+
+void TrackListController::forgetTracks(const std::vector<TID3ListItem *> &tracks)
+{
+    TID3TagUseful *store = m_store.store();
+    if (!store || tracks.empty())
         return;
+    emit tracksForgotten(std::vector<const TID3ListItem *>(tracks.begin(), tracks.end()));
     w.ListView_MAIN->clearSelection();
     for (TID3ListItem *t : tracks) {
         m_views.browse().forgetTrack(t);

@@ -8,11 +8,13 @@
 
 #include <QObject>
 #include <QStringList>
+#include <vector>
 
 class QItemSelection;
 class QMainWindow;
 
 namespace vireo {
+class TID3ListItem;
 struct MainWindowSettings;
 namespace views {
 class LibraryViews;
@@ -55,6 +57,8 @@ public:
     void showWholeLibrary();
     // "キャッシュから削除".
     void deleteSelectedFromCache();
+    // These tracks leave the list, the browse state and the library.
+    void forgetTracks(const std::vector<TID3ListItem *> &tracks);
     // Shutdown: the list shows no rows.
     void clearRows();
 
@@ -65,6 +69,8 @@ public:
 signals:
     // Files or folders were dropped on the track list (local paths).
     void filesDropped(const QStringList &names);
+    // Tracks left the library ("キャッシュから削除", "ファイル削除"): views borrowing them let go.
+    void tracksForgotten(const std::vector<const vireo::TID3ListItem *> &tracks);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -47,7 +47,7 @@ private slots:
         QTest::newRow("about") << QStringLiteral("バージョン情報(&A)...") << true << QString();
         QTest::newRow("ctx play") << QStringLiteral("プレイリストへ追加") << true << QStringLiteral("Ctrl+L");
         QTest::newRow("ctx all play") << QStringLiteral("全曲Play") << true << QStringLiteral("Ctrl+Alt+A");
-        QTest::newRow("ctx ordered copy") << QStringLiteral("選択順にコピー") << false << QStringLiteral("Ctrl+Alt+C");
+        QTest::newRow("ctx ordered copy") << QStringLiteral("選択順にコピー") << true << QStringLiteral("Ctrl+Alt+C");
         QTest::newRow("ctx delete cache") << QStringLiteral("キャッシュから削除") << true << QString();
         QTest::newRow("id3v2 toggle") << QStringLiteral("ID3v2表示") << true << QString();
         QTest::newRow("shuffle") << QStringLiteral("シャッフル") << true << QString();

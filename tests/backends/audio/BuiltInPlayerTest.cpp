@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace vireo;
@@ -157,6 +158,40 @@ TEST_F(BuiltInPlayer, IntroPlayCutsEachTrackAndStopsCleanlyOnTheLast)
     EXPECT_EQ(list.slot().barPosition(), 0);
     EXPECT_EQ(list.selected(), 1);
     EXPECT_GE(tracks, 2);
+}
+
+// The cut falls when the position reaches the intro length, not on the next
+// one-second step (which would let up to a second more play), also after a pause.
+TEST_F(BuiltInPlayer, IntroStopsAtItsLengthToTheTenthOfASecond)
+{
+    for (const bool pauseFirst : {false, true}) {
+        SCOPED_TRACE(pauseFirst ? "paused once" : "straight");
+        PlayListPlayer list(gstAudioDeviceFactory());
+        list.setRows(entries({file(u"six.mp3"), file(u"six.mp3")}));
+        list.setIntroPlay(true);
+        list.setIntroSeconds(2);
+        qint64 lastPosition = -1;
+        QTimer watch;
+        watch.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (list.playingMark() == 0 && list.slot().player())
+                lastPosition = list.slot().player()->PositionMs();
+        });
+        watch.start(5);
+        list.setSelected(0);
+        list.play();
+        if (pauseFirst) {
+            ASSERT_TRUE(test::waitUntil([&] { return lastPosition >= 700; }, 3000));
+            list.pauseToggle();
+            test::waitUntil([] { return false; }, 600);
+            EXPECT_EQ(list.playingMark(), 0); // a pause does not run the intro clock
+            list.pauseToggle();
+        }
+        ASSERT_TRUE(test::waitUntil([&] { return list.playingMark() == 1; }, 6000));
+        EXPECT_GE(lastPosition, 1900);
+        EXPECT_LE(lastPosition, 2100);
+        list.stop();
+    }
 }
 
 TEST_F(BuiltInPlayer, IntroOfZeroMovesOnAtTheFirstStep)

@@ -6,6 +6,9 @@
 #include "backends/dbus/MprisService.h"
 #include "core/playback/PlayListPlayer.h"
 #include "core/playback/RemotePlayer.h"
+#include "core/playback/TrackArt.h"
+#include "core/formats/ID3v2.h"
+#include "tests/support/TestSupport.h"
 
 #include "tests/support/PlaybackSupport.h"
 
@@ -19,6 +22,10 @@
 #include <QDBusVariant>
 #include <QMutex>
 #include <QThread>
+#include <QTemporaryDir>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace vireo;
@@ -224,6 +231,62 @@ TEST_F(Mpris, MediaKeysControlThePlayList)
     MprisRemoteBus remoteBus(*conn);
     TSCMPX_ctl remote(&remoteBus, QString::fromLatin1(MprisService::kServiceName));
     EXPECT_FALSE(remote.Find());
+}
+
+// The sound menu's picture: a file:// URL of the album's cover file, or of
+// the embedded picture written once to the cache folder; none without a cover.
+TEST_F(Mpris, ArtUrlNamesTheCoverFileOrTheCachedEmbeddedPicture)
+{
+    qputenv("VIREO_AUDIO_SINK", "fakesink sync=true");
+    QTemporaryDir dir;
+    const QString embedded = dir.filePath(QStringLiteral("Tagged/01.mp3"));
+    const QString withFile = dir.filePath(QStringLiteral("Folder/01.mp3"));
+    const QString bare = dir.filePath(QStringLiteral("Bare/01.mp3"));
+    QString why;
+    for (const QString &f : {embedded, withFile, bare})
+        QDir().mkpath(QFileInfo(f).absolutePath());
+    if (!GstAudioDevice::initialise(&why) || !test::makeMp3(embedded, 3.0) || !test::makeMp3(withFile, 3.0)
+        || !test::makeMp3(bare, 3.0))
+        GTEST_SKIP() << "no GStreamer or lame " << qPrintable(why);
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(40, 'p');
+    {
+        TID3v2 tag;
+        ASSERT_TRUE(tag.LoadTag(embedded));
+        tag.Picture().MimeType = QStringLiteral("image/png");
+        tag.Picture().ImageData = png;
+        ASSERT_TRUE(tag.SaveTag(embedded));
+    }
+    const QString folderJpg = dir.filePath(QStringLiteral("Folder/folder.jpg"));
+    test::writeFile(folderJpg, QByteArray("\xFF\xD8\xFF\xE0", 4));
+
+    PlayListPlayer list(gstAudioDeviceFactory());
+    list.setRows({PlayListEntry::fromPath(embedded), PlayListEntry::fromPath(withFile), PlayListEntry::fromPath(bare)});
+    TrackArtCache art(dir.filePath(QStringLiteral("cache")));
+    MprisService service(&list, nullptr);
+    service.setArtLookup([&](const QString &p) { return art.artFor(p, QString()); });
+    ASSERT_TRUE(service.registerOn(*conn));
+    Controller ctl(bus->address());
+    const auto metadata = [&] {
+        const QDBusMessage meta = ctl.call(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                                           {QStringLiteral("org.mpris.MediaPlayer2.Player"), QStringLiteral("Metadata")});
+        return qdbus_cast<QVariantMap>(meta.arguments().value(0).value<QDBusVariant>().variant());
+    };
+
+    list.setSelected(0);
+    list.play();
+    const QString url = metadata().value(QStringLiteral("mpris:artUrl")).toString();
+    ASSERT_TRUE(url.startsWith(QStringLiteral("file://"))) << qPrintable(url);
+    const QString cached = QUrl(url).toLocalFile();
+    EXPECT_TRUE(cached.startsWith(dir.filePath(QStringLiteral("cache/"))));
+    EXPECT_TRUE(cached.endsWith(QStringLiteral(".png")));
+    EXPECT_EQ(test::readFile(cached), png);
+    EXPECT_EQ(metadata().value(QStringLiteral("mpris:artUrl")).toString(), url); // the same file again
+
+    list.next();
+    EXPECT_EQ(metadata().value(QStringLiteral("mpris:artUrl")).toString(), fileUri(folderJpg));
+    list.next();
+    EXPECT_FALSE(metadata().contains(QStringLiteral("mpris:artUrl")));
+    list.stop();
 }
 
 } // namespace

@@ -214,4 +214,35 @@ TEST_F(CopyListTest, MarksAndDeletedTracks)
     EXPECT_EQ(planner.Planned(), 2);
 }
 
+// After a refresh the library holds new records (or none) for the paths: the
+// rows follow it instead of keeping pointers the library has let go.
+TEST_F(CopyListTest, RowsFollowTheLibraryAfterARefresh)
+{
+    list.appendRows({row("/a", 1), row("/b", 2), row("/c", 4)});
+    auto fresh = std::make_unique<TID3ListItem>(QStringLiteral("/b"), 1);
+    TID3ListItem *a = tracks[0].get();
+    const auto library = [&](const QString &path) -> TID3ListItem * {
+        if (path == QLatin1String("/a"))
+            return a;
+        if (path == QLatin1String("/b"))
+            return fresh.get();
+        return nullptr; // "/c" left the library
+    };
+    // While a copy runs the rows keep their places.
+    EXPECT_EQ(list.relink(library, true), 2);
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(list.at(1).Data, fresh.get());
+    EXPECT_EQ(list.at(2).Data, nullptr);
+    EXPECT_EQ(names(), (QStringList{"/a", "/b", ""}));
+
+    list.clear();
+    list.appendRows({row("/a", 1), row("/c", 4), row("/b", 2)});
+    EXPECT_EQ(list.relink(library), 3); // the new "/a" row takes the library's record as well
+    EXPECT_EQ(names(), (QStringList{"/a", "/b"}));
+    EXPECT_EQ(list.at(0).Data, a);
+    EXPECT_EQ(list.at(1).Data, fresh.get());
+    EXPECT_EQ(planner.Planned(), 3);
+    EXPECT_EQ(list.relink(library), 0);
+}
+
 } // namespace

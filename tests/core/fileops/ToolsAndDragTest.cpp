@@ -111,9 +111,7 @@ TEST_F(ToolRun, NoSelectionOrUnwritablePlaylistStartsAndLogsNothing)
 {
     ToolMenuEntry entry{true, QStringLiteral("record"), tool, 1};
     EXPECT_TRUE(runner.run(entry, {}).ok());
-    runner.writePlaylist = [&](const QStringList &paths) {
-        return WriteTemporaryPlaylist(paths, dir.filePath(QStringLiteral("no/such/folder/x.m3u")));
-    };
+    runner.playlistPath = dir.filePath(QStringLiteral("no/such/folder/x.m3u"));
     EXPECT_FALSE(runner.run(entry, {QStringLiteral("/m/1.mp3")}).ok());
     EXPECT_TRUE(log.isEmpty());
     QThread::msleep(200);
