@@ -35,9 +35,16 @@ LibrarySession::LibrarySession()
     if (qEnvironmentVariableIsEmpty("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
         qputenv("TZ", ":/etc/localtime");
     vireo::setLoggingEnabled(true);
+    if (const vireo::Result bad = vireo::checkProfileFile(vireo::programPath(u".ini")); !bad) {
+        vireo::WriteLog(bad.message());
+        cliError(bad.message());
+    }
     vireo::applyTagCodePageSetting();
     m_store = std::make_unique<vireo::TID3TagUseful>(vireo::programPath(u""));
     m_store->setMessageHandler([](const QString &text) { cliError(text); });
+    m_store->setNoticeHandler([](const QString &text) { cliError(text); });
+    if (!m_store->compilationProblem().isEmpty())
+        cliError(m_store->compilationProblem());
     vireo::setLibraryStore(m_store.get());
     m_store->LoadCaches();
     m_store->CacheOnly = settingBool(QStringLiteral("MP3Param"), QStringLiteral("FirstCacheFlg"), false);

@@ -5,6 +5,7 @@
 //   set NAME VALUE  one write through the settings store, in the entry's form
 #include "cli/commands.h"
 
+#include "core/settings/ProfileFile.h"
 #include "core/settings/SettingsCatalogue.h"
 
 #include <QString>
@@ -50,6 +51,10 @@ int cmdSettings(const QStringList &args)
     const QString &sub = args.first();
     auto store = makeSettingsStore();
     store->setMessageHandler(printError);
+    // A settings file that is not text reads as defaults and is never
+    // written over: say so once, before any value is shown or refused.
+    if (const Result bad = checkProfileFile(store->IniFileName); !bad)
+        printError(bad.message());
 
     if (sub == u"dump" && args.size() == 1) {
         for (const CatalogueRow &row : settingsCatalogue())

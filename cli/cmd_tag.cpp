@@ -157,8 +157,8 @@ int cmdTag(const QStringList &args)
     }
 
     const FileStat st = statFile(file);
-    if (!st.exists || st.isDir) {
-        complain(QStringLiteral("%1: %2").arg(file, st.exists ? QStringLiteral("is a directory") : QStringLiteral("no such file")));
+    if (const QString problem = pathProblem(file, st); !problem.isEmpty()) {
+        complain(QStringLiteral("%1: %2").arg(file, problem));
         return 1;
     }
 

@@ -27,6 +27,7 @@ int cmdPaths(const QStringList &args)
         {QStringLiteral("program-folder"), session.programFolder()},
         {QStringLiteral("settings"), vireo::programPath(u".ini")},
         {QStringLiteral("id3v1-cache"), vireo::programPath(u".3dt")},
+        {QStringLiteral("id3v1-cache-utf8-paths"), vireo::programPath(u".3du")},
         {QStringLiteral("id3v2-cache"), vireo::programPath(u".2dt")},
         {QStringLiteral("compilations"), vireo::programPath(u".cpi")},
         {QStringLiteral("temporary-playlist"), session.tempPlaylistPath()},

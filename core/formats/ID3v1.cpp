@@ -86,16 +86,19 @@ Result TID3v1::LoadTag(const QString &path)
     return LoadTag(file);
 }
 
-Result TID3v1::LoadTag(const FileReader &file)
+Result TID3v1::parse(QByteArrayView bytes) { return LoadTag(MemorySource(bytes)); }
+
+Result TID3v1::LoadTag(const ByteSource &file)
 {
     Reset();
     if (!file.isOpen())
         return Result::failure(ErrorCode::InvalidArgument, QStringLiteral("no file open"));
     if (file.size() < BlockSize)
-        return tooShort(file.path());
+        return tooShort(file.name());
     QByteArray block;
+    errno = 0;
     if (!file.readExact(file.size() - BlockSize, BlockSize, block))
-        return errnoFailure(file.path(), errno ? errno : EIO);
+        return errnoFailure(file.name(), errno ? errno : EIO);
     (void)ParseBlock(block);
     return Result::success();
 }

@@ -11,7 +11,7 @@
 
 namespace vireo {
 
-class FileReader;
+class ByteSource;
 
 class TID3v1 {
 public:
@@ -25,8 +25,10 @@ public:
     // Reads the file's tag. Succeeds when the file could be read and is at
     // least 128 bytes long; whether a tag was there is Present().
     Result LoadTag(const QString &path);
-    // The same on a file the caller already opened.
-    Result LoadTag(const FileReader &file);
+    // The same on a file the caller already opened, or on bytes in memory.
+    Result LoadTag(const ByteSource &file);
+    // Reads the tag from a whole file's bytes in memory (the same reader).
+    Result parse(QByteArrayView bytes);
     // Writes the fields as the file's only ID3v1 tag: over the old tag's 128
     // bytes when there is one, appended otherwise. Files under 128 bytes are
     // refused and left untouched.

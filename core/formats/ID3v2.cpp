@@ -40,7 +40,7 @@ bool TagPicInfo::LoadFrame(QByteArrayView body)
     return true;
 }
 
-bool TagPicInfo::LoadFrame(const FileReader &file, int64_t offset)
+bool TagPicInfo::LoadFrame(const ByteSource &file, int64_t offset)
 {
     QByteArray body;
     if (FrameSize <= 0 || !file.readExact(offset, FrameSize, body))

@@ -16,7 +16,7 @@
 
 namespace vireo {
 
-class FileReader;
+class ByteSource;
 
 // The attached picture of a tag ("APIC", or "PIC" in 2.2 tags).
 class TagPicInfo {
@@ -32,7 +32,7 @@ public:
     // Parses an "APIC" body of FrameSize bytes (FrameSize is set to its size).
     bool LoadFrame(QByteArrayView body);
     // Reads FrameSize bytes at offset and parses them as an "APIC" body.
-    bool LoadFrame(const FileReader &file, int64_t offset);
+    bool LoadFrame(const ByteSource &file, int64_t offset);
     // Parses a 2.2 "PIC" body (three-letter image format instead of a MIME type).
     bool LoadFrameV22(QByteArrayView body);
 };
@@ -67,8 +67,10 @@ public:
     // Resets and reads the file's tag. Succeeds when the file could be opened
     // and its first 10 bytes read; whether a tag was there is Present().
     Result LoadTag(const QString &path);
-    // The same on a file the caller already opened.
-    Result LoadTag(const FileReader &file);
+    // The same on a file the caller already opened, or on bytes in memory.
+    Result LoadTag(const ByteSource &file);
+    // Reads the tag from a whole file's bytes in memory (the same reader).
+    Result parse(QByteArrayView bytes);
     // Writes the fields as the file's tag (ID3v2.3), in place when the new
     // tag fits the old one of at most 4096 bytes, else through a copy. On
     // failure the file is unchanged; when Picture().SourceFile cannot be read

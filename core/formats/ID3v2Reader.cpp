@@ -3,6 +3,7 @@
 
 #include "core/formats/GenreTable.h"
 #include "core/formats/Id3v2Convert.h"
+#include "core/formats/Id3v2Header.h"
 #include "core/formats/Id3v2Text.h"
 #include "core/formats/Syncsafe.h"
 #include "core/platform/CodePage.h"
@@ -119,62 +120,50 @@ bool carriesEncoding(const QByteArray &id)
 
 class Id3v2TagReader {
 public:
-    static Result load(TID3v2 &tag, const QString &path);
-    static Result load(TID3v2 &tag, const FileReader &file);
+    static Result load(TID3v2 &tag, const ByteSource &file);
 };
 
-Result Id3v2TagReader::load(TID3v2 &tag, const QString &path)
-{
-    tag.Reset();
-    FileReader file;
-    if (Result r = file.open(path); !r)
-        return r;
-    return load(tag, file);
-}
-
-Result Id3v2TagReader::load(TID3v2 &tag, const FileReader &file)
+Result Id3v2TagReader::load(TID3v2 &tag, const ByteSource &file)
 {
     tag.Reset();
     if (!file.isOpen())
         return Result::failure(ErrorCode::InvalidArgument, QStringLiteral("no file open"));
-    QByteArray header;
-    if (!file.readExact(0, 10, header))
-        return Result::failure(ErrorCode::BadData, file.path() + QStringLiteral(": file is shorter than 10 bytes"));
-    if (!header.startsWith("ID3"))
+    QByteArray headerBytes;
+    if (!file.readExact(0, Id3v2Header::Size, headerBytes))
+        return Result::failure(ErrorCode::BadData, file.name() + QStringLiteral(": file is shorter than 10 bytes"));
+    const std::optional<Id3v2Header> header = Id3v2Header::parse(headerBytes);
+    if (!header)
         return Result::success();
     tag.m_present = true;
-    const int version = uchar(header[3]);
-    const uint8_t flags = uchar(header[5]);
+    const int version = header->majorVersion;
     tag.m_majorVersion = uint8_t(version);
-    tag.m_tagSize = id3v2WholeTagLength(header, file.size());
+    tag.m_tagSize = id3v2WholeTagLength(headerBytes, file.size());
     if (tag.m_tagSize <= 0)
         return Result::success();
-    if (version < 2 || version > 4) {
+    if (!header->knownVersion()) {
         tag.m_unreadable = true;
         tag.m_readProblems.append(QStringLiteral("ID3v2.%1 tag: unknown version").arg(version));
         return Result::success();
     }
-    if (version == 2 && (flags & 0x40)) {
+    if (header->compressedV22()) {
         // 2.2 compression has no defined scheme
         tag.m_unreadable = true;
         tag.m_readProblems.append(QStringLiteral("compressed ID3v2.2 tag cannot be read"));
         return Result::success();
     }
 
-    const int64_t frameAreaLength = syncsafeValue(reinterpret_cast<const uchar *>(header.constData()) + 6);
-    QByteArray frames = file.readAt(10, frameAreaLength);
-    const bool tagUnsync = flags & 0x80;
+    QByteArray frames = file.readAt(Id3v2Header::Size, header->bodySize);
+    const bool tagUnsync = header->unsynchronised();
     if (tagUnsync && version < 4)
         frames = removeUnsynchronisation(frames);
-    const bool extended = version >= 3 && (flags & 0x40);
     Id3v2WalkReport walk;
-    const QList<Id3v2RawFrame> raw = walkId3v2Frames(frames, version, extended, tagUnsync, &walk);
+    const QList<Id3v2RawFrame> raw = walkId3v2Frames(frames, version, header->hasExtendedHeader(), tagUnsync, &walk);
     tag.m_unparsed = std::move(walk.unparsed);
     tag.m_readProblems = std::move(walk.problems);
     frames = QByteArray(); // the frames hold their own copies
 
     TagInfo info;
-    info.Header = header;
+    info.Header = headerBytes;
     info.FileSize = file.size();
     std::array<QByteArray, SlotCount> slotIds;
     for (int s = 1; s <= SlotCount; ++s)
@@ -303,7 +292,17 @@ Result Id3v2TagReader::load(TID3v2 &tag, const FileReader &file)
     return Result::success();
 }
 
-Result TID3v2::LoadTag(const QString &path) { return Id3v2TagReader::load(*this, path); }
-Result TID3v2::LoadTag(const FileReader &file) { return Id3v2TagReader::load(*this, file); }
+Result TID3v2::LoadTag(const QString &path)
+{
+    Reset();
+    FileReader file;
+    if (Result r = file.open(path); !r)
+        return r;
+    return Id3v2TagReader::load(*this, file);
+}
+
+Result TID3v2::LoadTag(const ByteSource &file) { return Id3v2TagReader::load(*this, file); }
+
+Result TID3v2::parse(QByteArrayView bytes) { return Id3v2TagReader::load(*this, MemorySource(bytes)); }
 
 } // namespace vireo

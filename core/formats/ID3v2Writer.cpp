@@ -2,8 +2,8 @@
 // copy of the file, and removing a tag.
 #include "core/formats/ID3v2.h"
 
+#include "core/formats/Id3v2Header.h"
 #include "core/formats/Id3v2Text.h"
-#include "core/formats/Syncsafe.h"
 #include "core/platform/FileAccess.h"
 #include "core/platform/FileWriter.h"
 
@@ -164,11 +164,10 @@ Result TID3v2::SaveTag(const QString &path)
 
     QByteArray tag;
     tag.reserve(tagLength);
-    tag += "ID3";
-    tag += char(3);
-    tag += char(0);
-    tag += char(0);
-    tag += syncsafeBytes(uint32_t(tagLength - 10));
+    Id3v2Header header;
+    header.majorVersion = 3;
+    header.bodySize = uint32_t(tagLength - Id3v2Header::Size);
+    tag += header.render();
     tag += frames;
     tag += QByteArray(padding, '\0');
 

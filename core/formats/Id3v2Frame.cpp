@@ -1,5 +1,6 @@
 #include "core/formats/Id3v2Frame.h"
 
+#include "core/formats/Id3v2Header.h"
 #include "core/formats/Syncsafe.h"
 
 #include <zlib.h>
@@ -18,12 +19,10 @@ bool isValidFrameId(QByteArrayView id)
 
 int64_t id3v2WholeTagLength(QByteArrayView header, int64_t fileSize)
 {
-    if (header.size() < 10 || !header.startsWith("ID3"))
+    const std::optional<Id3v2Header> h = Id3v2Header::parse(header);
+    if (!h)
         return 0;
-    const uchar *h = reinterpret_cast<const uchar *>(header.data());
-    int64_t length = int64_t(syncsafeValue(h + 6)) + 10;
-    if (h[3] == 4 && (h[5] & 0x10))
-        length += 10; // footer
+    const int64_t length = h->wholeLength();
     return length > fileSize ? 0 : length;
 }
 

@@ -130,7 +130,21 @@ Result TMPEGaudio::Analyse(const QString &path)
 {
     Reset();
     FileReader file;
-    Result result = file.open(path);
+    if (Result r = file.open(path); !r) {
+        if (!KeepTags)
+            Reset();
+        return r;
+    }
+    return Analyse(file);
+}
+
+Result TMPEGaudio::parse(QByteArrayView bytes) { return Analyse(MemorySource(bytes)); }
+
+Result TMPEGaudio::Analyse(const ByteSource &file)
+{
+    Reset();
+    Result result = file.isOpen() ? Result::success()
+                                  : Result::failure(ErrorCode::InvalidArgument, QStringLiteral("no file open"));
     if (result)
         result = ID3v1.LoadTag(file);
     if (result)

@@ -14,7 +14,7 @@
 
 namespace vireo {
 
-class FileReader;
+class ByteSource;
 
 // The variable-bit-rate header of the first frame ("Xing" or "VBRI").
 struct VBRData {
@@ -44,6 +44,10 @@ public:
     // a frame ends in the empty state, tags included, unless KeepTags is set.
     // A file shorter than 128 bytes fails (BadData) with its tags unread.
     Result Analyse(const QString &path);
+    // The same over a file already opened, or over bytes in memory.
+    Result Analyse(const ByteSource &file);
+    // Analyses a whole file's bytes in memory (the same code as Analyse).
+    Result parse(QByteArrayView bytes);
 
     QString VersionText() const;
     QString LayerText() const;

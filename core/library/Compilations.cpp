@@ -4,8 +4,10 @@
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
 #include "core/platform/FileWriter.h"
+#include "core/platform/TextCheck.h"
 #include "core/library/LibraryFiles.h"
 
+#include <QFileInfo>
 #include <QtEndian>
 
 namespace vireo {
@@ -94,17 +96,36 @@ QByteArray CompilationList::Encode(const QStringList &names)
     return out;
 }
 
+namespace {
+
+Result notText(const QString &file, const QString &cause)
+{
+    return Result::failure(ErrorCode::BadData,
+                           QStringLiteral("%1: コンピレーションファイルを読めません：%2。このファイルは書き換えません").arg(file, cause));
+}
+
+} // namespace
+
 Result CompilationList::Load(const QString &file)
 {
     QByteArray bytes;
     if (Result r = readSmallFile(file, bytes); !r)
         return r;
+    if (const QString cause = notTextCause(bytes, true); !cause.isEmpty())
+        return notText(file, cause);
     SetNames(Decode(bytes));
     return Result::success();
 }
 
 Result CompilationList::Save(const QString &file) const
 {
+    // A file that is there but is not a list (it could not be loaded) is
+    // the user's to look at: it is not replaced by this list.
+    QByteArray old;
+    if (QFileInfo(file).isFile() && readSmallFile(file, old)) {
+        if (const QString cause = notTextCause(old, true); !cause.isEmpty())
+            return notText(file, cause);
+    }
     return writeFileAtomically(file, Encode(m_names));
 }
 

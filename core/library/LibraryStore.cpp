@@ -42,8 +42,10 @@ TID3TagUseful::TID3TagUseful(const QString &programPath)
     m_compilationFile = changeFileExt(programPath, u".cpi");
     if (QFileInfo::exists(m_compilationFile)) {
         WriteLog(QStringLiteral("コンピレーションファイルの読み込み"));
-        if (Result r = m_compilations.Load(m_compilationFile); !r)
+        if (Result r = m_compilations.Load(m_compilationFile); !r) {
             WriteLog(QStringLiteral(" Error:") + r.message());
+            m_compilationProblem = r.message();
+        }
     } else {
         WriteLog(QStringLiteral("コンピレーションファイルは存在しない"));
     }
@@ -67,10 +69,16 @@ void TID3TagUseful::showMessage(const QString &text) const
         m_message(text);
 }
 
+void TID3TagUseful::showNotice(const QString &text) const
+{
+    if (m_notice)
+        m_notice(text);
+}
+
 void TID3TagUseful::LoadCaches()
 {
     WriteLog(QStringLiteral("キャッシュ読み込み処理開始"));
-    tagcache::ReadV1Cache(m_tracks, m_tracks.V1CacheFile);
+    tagcache::ReadV1Cache(m_tracks, m_tracks.V1CacheFile, [this](const QString &t) { showNotice(t); });
     tagcache::ReadV2Cache(m_tracks, m_tracks.V2CacheFile, [this](const QString &t) { showMessage(t); });
     WriteLog(QStringLiteral("キャッシュ読み込み処理終了"));
     m_cacheLoaded = true;

@@ -43,6 +43,13 @@ public:
 
     void setMessageHandler(MessageHandler handler) { m_message = std::move(handler); }
     void showMessage(const QString &text) const;
+    // Problems that are logged and need no message box (an ID3v1 cache of
+    // another version): the command line prints them; the window only logs.
+    void setNoticeHandler(MessageHandler handler) { m_notice = std::move(handler); }
+    void showNotice(const QString &text) const;
+    // What went wrong when the compilation list was loaded (empty when
+    // nothing did), for callers that report it beyond the log.
+    const QString &compilationProblem() const { return m_compilationProblem; }
 
     // Reads the ID3v1 cache, then the ID3v2 cache, into the library.
     void LoadCaches();
@@ -135,6 +142,8 @@ private:
     bool m_cacheLoaded = false;
     bool m_saveOnDestroy = true;
     MessageHandler m_message;
+    MessageHandler m_notice;
+    QString m_compilationProblem;
 };
 
 // The one library store of the process (set by whoever creates it; nullptr before).

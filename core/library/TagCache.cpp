@@ -6,6 +6,7 @@
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
 #include "core/platform/FileWriter.h"
+#include "core/platform/Paths.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -112,20 +113,42 @@ QString badDateMessage(int32_t date)
 
 } // namespace
 
+QString UnicodePathsFile(const QString &v1CacheFile)
+{
+    return changeFileExt(v1CacheFile, u".3du");
+}
+
 QString V2VersionMessage()
 {
     return QStringLiteral("ID3v2のキャッシュファイルのバージョンが異なります。\nキャッシュの再作成を実施願います");
 }
 
-void LoadV1Cache(TID3List &tracks, QByteArrayView bytes)
+QString VersionLineProblem(QStringView firstField)
+{
+    const QString found = quoteRow(firstField.first(qMin<qsizetype>(firstField.size(), 60)));
+    if (firstField.startsWith(u"vireoCacheVersion", Qt::CaseInsensitive))
+        return QStringLiteral("キャッシュのバージョンが異なります（「%1」、読めるのは「%2」）").arg(found, kVersion);
+    return QStringLiteral("1行目がバージョン行（「%1」）ではありません").arg(kVersion);
+}
+
+QString V1CacheIgnoredMessage(const QString &file, const QString &problem)
+{
+    return QStringLiteral("%1: %2。このID3v1キャッシュは使わず、曲はファイルから読み直します").arg(file, problem);
+}
+
+void LoadV1Cache(TID3List &tracks, QByteArrayView bytes, const std::function<void(const QString &)> &problem,
+                 PathText pathText)
 {
     cachetext::ByteRows rows(bytes);
     QList<QByteArrayView> f;
     QByteArrayView line;
     if (!rows.next(f, line))
         return;
-    if (f.isEmpty() || f[0] != QByteArrayView(VersionField))
+    if (f.isEmpty() || f[0] != QByteArrayView(VersionField)) {
+        if (problem)
+            problem(VersionLineProblem(f.isEmpty() ? QString() : fromTagCodePage(f[0])));
         return;
+    }
     while (rows.next(f, line)) {
         if (f.size() < 7) {
             WriteLog(QStringLiteral("ID3v1キャッシュ読み込みでエラー発生"));
@@ -155,7 +178,11 @@ void LoadV1Cache(TID3List &tracks, QByteArrayView bytes)
         r.Year = f[6];
         r.Genre = uint8_t(*genre);
         r.Track = uint8_t(*track);
-        const QString path = fromTagCodePage(f[0]);
+        const QString path = pathText == PathText::Utf8 ? QString::fromUtf8(f[0]) : fromTagCodePage(f[0]);
+        if (pathText == PathText::Utf8 && !isCleanPath(path)) {
+            WriteLog(QStringLiteral("ID3v1キャッシュの行のパスが文字として正しくないため読み飛ばします：") + quoteRow(path));
+            continue;
+        }
         if (TID3ListItem *t = tracks.Find(path)) {
             t->SetV1(r);
         } else {
@@ -184,6 +211,7 @@ void LoadV2Cache(TID3List &tracks, QByteArrayView bytes, const std::function<voi
     if (!rows.next(f, line))
         return;
     if (f.isEmpty() || f[0] != kVersion) {
+        WriteLog(QStringLiteral("ID3v2キャッシュ：") + VersionLineProblem(f.isEmpty() ? QStringView() : f[0]));
         if (message)
             message(V2VersionMessage());
         return;
@@ -243,16 +271,28 @@ void LoadV2Cache(TID3List &tracks, QByteArrayView bytes, const std::function<voi
     }
 }
 
-void ReadV1Cache(TID3List &tracks, const QString &file)
+void ReadV1Cache(TID3List &tracks, const QString &file, const std::function<void(const QString &)> &notice)
 {
     if (!QFileInfo::exists(file))
         return;
     WriteLog(QStringLiteral("キャッシュファイル(ID3v1)の読み込み処理開始"));
-    QByteArray bytes;
-    if (Result r = readSmallFile(file, bytes); !r)
-        WriteLog(r.message());
-    else
-        LoadV1Cache(tracks, bytes);
+    auto readOne = [&](const QString &name, PathText pathText) {
+        QByteArray bytes;
+        if (Result r = readSmallFile(name, bytes); !r) {
+            WriteLog(r.message());
+            return;
+        }
+        LoadV1Cache(tracks, bytes, [&](const QString &problem) {
+            const QString text = V1CacheIgnoredMessage(name, problem);
+            WriteLog(text);
+            if (notice)
+                notice(text);
+        }, pathText);
+    };
+    readOne(file, PathText::TagCodePage);
+    // Rows whose paths the tag code page cannot hold, kept beside the cache.
+    if (const QString companion = UnicodePathsFile(file); QFileInfo::exists(companion))
+        readOne(companion, PathText::Utf8);
     WriteLog(QStringLiteral("キャッシュファイル(ID3v1)の読み込み処理終了"));
 }
 
@@ -311,55 +351,66 @@ bool isAsciiText(const QString &s)
 
 } // namespace
 
-QByteArray RenderV1Cache(const TID3List &tracks)
+QByteArray RenderV1Cache(const TID3List &tracks, QByteArray *unicodeRows)
 {
     QByteArray out;
     out.reserve(64 + tracks.Count() * 200);
     out.append(VersionField);
     out.append(",0\r\n");
+    if (unicodeRows) {
+        unicodeRows->clear();
+        unicodeRows->append(VersionField);
+        unicodeRows->append(",0\r\n");
+    }
     QByteArray path;
     char date[20];
     for (qsizetype i = 0, n = tracks.Count(); i < n; ++i) {
         const TID3ListItem *t = tracks.At(i);
         if (!t->HasV1)
             continue;
+        QByteArray *target = &out;
         if (isAsciiText(t->FileName)) {
             const QString &name = t->FileName;
             path.resize(name.size());
             for (qsizetype k = 0; k < name.size(); ++k)
                 path[k] = char(name[k].unicode());
         } else if (!pathSurvivesTagCodePage(t->FileName, &path)) {
-            logUnwritablePath(t->FileName);
-            continue;
+            if (!unicodeRows) {
+                logUnwritablePath(t->FileName);
+                continue;
+            }
+            path = t->FileName.toUtf8();
+            target = unicodeRows;
         }
         if (!cachetext::formatDosDate(t->FileDate, date)) {
             WriteLog(QStringLiteral("ID3v1キャッシュ書き込みでエラー発生：") + badDateMessage(t->FileDate));
             WriteLog(t->FileName);
             continue;
         }
-        appendField(out, path);
-        out.append(",\"", 2);
-        out.append(date, 19);
-        out.append('"');
+        QByteArray &row = *target;
+        appendField(row, path);
+        row.append(",\"", 2);
+        row.append(date, 19);
+        row.append('"');
         const TID3v1Record &v = t->V1;
         for (QByteArrayView f : {QByteArrayView(v.Artist.raw().data(), v.Artist.length()),
                                  QByteArrayView(v.Title.raw().data(), v.Title.length()),
                                  QByteArrayView(v.Album.raw().data(), v.Album.length()),
                                  QByteArrayView(v.Comment.raw().data(), v.Comment.length()),
                                  QByteArrayView(v.Year.raw().data(), v.Year.length())}) {
-            out.append(',');
-            appendField(out, f);
+            row.append(',');
+            appendField(row, f);
         }
-        out.append(',');
-        appendNumber(out, v.Genre);
-        out.append(',');
-        appendNumber(out, v.Track);
-        out.append(t->HasV2 ? ",2\r\n" : ",1\r\n");
+        row.append(',');
+        appendNumber(row, v.Genre);
+        row.append(',');
+        appendNumber(row, v.Track);
+        row.append(t->HasV2 ? ",2\r\n" : ",1\r\n");
     }
     return out;
 }
 
-QByteArray RenderV2Cache(const TID3List &tracks)
+QByteArray RenderV2Cache(const TID3List &tracks, bool unicodeRowsKept)
 {
     using cachetext::appendFieldUtf16LE;
     using cachetext::appendUtf16LE;
@@ -374,7 +425,8 @@ QByteArray RenderV2Cache(const TID3List &tracks)
         const TID3ListItem *t = tracks.At(i);
         if (!t->HasV2)
             continue;
-        if (t->HasV1 && !isAsciiText(t->FileName) && !pathSurvivesTagCodePage(t->FileName, &encoded)) {
+        if (!unicodeRowsKept && t->HasV1 && !isAsciiText(t->FileName)
+            && !pathSurvivesTagCodePage(t->FileName, &encoded)) {
             // Its ID3v1 row cannot be written, and a row here alone would
             // bring the track back without its ID3v1 values.
             logUnwritablePath(t->FileName);
@@ -440,13 +492,22 @@ Result writeIfChanged(const QString &file, const QByteArray &bytes)
 
 Result WriteV1Cache(const TID3List &tracks, const QString &file)
 {
-    return writeIfChanged(file, RenderV1Cache(tracks));
+    QByteArray unicodeRows;
+    if (Result r = writeIfChanged(file, RenderV1Cache(tracks, &unicodeRows)); !r)
+        return r;
+    // The companion file is made when a path first needs it and kept
+    // current from then on.
+    const QString companion = UnicodePathsFile(file);
+    const bool needed = unicodeRows.size() > qsizetype(sizeof VersionField) + 2;
+    if (!needed && !QFileInfo::exists(companion))
+        return Result::success();
+    return writeIfChanged(companion, unicodeRows);
 }
 
 Result WriteV2Cache(const TID3List &tracks, const QString &file)
 {
     WriteLog(QStringLiteral("キャッシュファイル(ID3v2)の書き込み処理開始"));
-    Result r = writeIfChanged(file, RenderV2Cache(tracks));
+    Result r = writeIfChanged(file, RenderV2Cache(tracks, true));
     if (!r)
         WriteLog(r.message());
     WriteLog(QStringLiteral("キャッシュファイル(ID3v2)の書き込み処理終了"));

@@ -31,7 +31,9 @@ public:
     void set(QByteArrayView v)
     {
         m_bytes.fill(0);
-        std::memcpy(m_bytes.data(), v.data(), std::min<qsizetype>(v.size(), N));
+        // An empty view may have no data at all; memcpy must not see it.
+        if (!v.isEmpty())
+            std::memcpy(m_bytes.data(), v.data(), std::min<qsizetype>(v.size(), N));
     }
     // The bytes up to the first zero byte or the end of the buffer.
     QByteArray bytes() const { return QByteArray(m_bytes.data(), length()); }

@@ -2,6 +2,7 @@
 
 #include "core/platform/FdTransfer.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/Paths.h"
 
 #include <QFile>
 
@@ -16,6 +17,7 @@ namespace vireo {
 Result AppendFile::open(const QString &path)
 {
     close();
+    makeProgramFolderFor(path);
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         return writeFailure(path, errno);

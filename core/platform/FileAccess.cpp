@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -39,13 +40,38 @@ FileStat statFile(const QString &path)
 {
     FileStat s;
     struct stat st;
-    if (::stat(nativePath(path).constData(), &st) != 0)
+    if (::stat(nativePath(path).constData(), &st) != 0) {
+        s.error = errno;
         return s;
+    }
     s.exists = true;
     s.isDir = S_ISDIR(st.st_mode);
+    s.isRegular = S_ISREG(st.st_mode);
     s.size = st.st_size;
     s.dosDate = packDosDateTime(st.st_mtime);
     return s;
+}
+
+QString pathProblem(const QString &path, const FileStat &st)
+{
+    if (st.exists)
+        return st.isDir ? QStringLiteral("is a directory")
+             : st.isRegular ? QString()
+                            : QStringLiteral("not a regular file");
+    // Bytes that are not UTF-8 reach the program as U+FFFD and then name
+    // another file; no such file is found.
+    if (path.contains(QChar::ReplacementCharacter) && (st.error == ENOENT || st.error == 0))
+        return QStringLiteral("the file name is not valid UTF-8 (such a name cannot be given to Vireo)");
+    switch (st.error) {
+    case ENOENT:
+        return QStringLiteral("no such file");
+    case ELOOP:
+        return QStringLiteral("a loop of symbolic links (too many levels of symbolic links)");
+    case 0:
+        return QStringLiteral("no such file");
+    default:
+        return errnoText(st.error);
+    }
 }
 
 bool fileExists(const QString &path)
@@ -171,7 +197,14 @@ QByteArray FileReader::readAt(int64_t offset, int64_t length) const
     return out;
 }
 
-bool FileReader::readExact(int64_t offset, int64_t length, QByteArray &out) const
+QByteArray MemorySource::readAt(int64_t offset, int64_t length) const
+{
+    if (offset < 0 || length <= 0 || offset >= m_bytes.size())
+        return QByteArray();
+    return m_bytes.sliced(offset, std::min<int64_t>(length, m_bytes.size() - offset)).toByteArray();
+}
+
+bool ByteSource::readExact(int64_t offset, int64_t length, QByteArray &out) const
 {
     out = readAt(offset, length);
     return length >= 0 && out.size() == length;

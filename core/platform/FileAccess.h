@@ -5,6 +5,7 @@
 #include "core/platform/Result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 
@@ -18,14 +19,51 @@ int32_t packDosDateTime(int64_t unixSeconds);
 struct FileStat {
     bool exists = false;
     bool isDir = false;
+    bool isRegular = false;
+    int error = 0; // errno of a failed look-up (ENOENT, ELOOP, EACCES, ...)
     int32_t dosDate = -1;
     int64_t size = 0;
 };
 FileStat statFile(const QString &path);
+// Why a path names no file that can be opened, in words, from a FileStat:
+// "no such file", "a loop of symbolic links", "permission denied", a name
+// that is not valid UTF-8, "is a directory", "not a regular file"; empty
+// for a regular file.
+QString pathProblem(const QString &path, const FileStat &st);
 bool fileExists(const QString &path);
 
+// Bytes read by position: an open file or a buffer in memory. The tag and
+// stream readers take one, so they read files and memory with the same code.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // The file's path, or a label for bytes in memory; messages name it.
+    virtual const QString &name() const = 0;
+    virtual bool isOpen() const = 0;
+    virtual int64_t size() const = 0;
+    // Reads up to length bytes at offset; returns what could be read (short at the end).
+    virtual QByteArray readAt(int64_t offset, int64_t length) const = 0;
+    // Reads exactly length bytes at offset into out; false when fewer are there.
+    bool readExact(int64_t offset, int64_t length, QByteArray &out) const;
+};
+
+// Bytes in memory seen as a file (the caller keeps them alive).
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(QByteArrayView bytes, const QString &name = QStringLiteral("(memory)"))
+        : m_bytes(bytes), m_name(name) {}
+    const QString &name() const override { return m_name; }
+    bool isOpen() const override { return true; }
+    int64_t size() const override { return m_bytes.size(); }
+    QByteArray readAt(int64_t offset, int64_t length) const override;
+
+private:
+    QByteArrayView m_bytes;
+    QString m_name;
+};
+
 // Read-only access by position. Never throws; every call reports success.
-class FileReader {
+class FileReader final : public ByteSource {
 public:
     FileReader() = default;
     ~FileReader();
@@ -36,12 +74,10 @@ public:
     Result open(const QString &path);
     void close();
     const QString &path() const { return m_path; }
-    bool isOpen() const { return m_fd >= 0; }
-    int64_t size() const { return m_size; }
-    // Reads up to length bytes at offset; returns what could be read (short at the end).
-    QByteArray readAt(int64_t offset, int64_t length) const;
-    // Reads exactly length bytes at offset into out; false when fewer are there.
-    bool readExact(int64_t offset, int64_t length, QByteArray &out) const;
+    const QString &name() const override { return m_path; }
+    bool isOpen() const override { return m_fd >= 0; }
+    int64_t size() const override { return m_size; }
+    QByteArray readAt(int64_t offset, int64_t length) const override;
 
     // Counts every successful open of a FileReader in this process (tests
     // use it to prove a start from valid caches opens no MP3 file).

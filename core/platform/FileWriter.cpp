@@ -1,6 +1,7 @@
 #include "core/platform/FileWriter.h"
 
 #include "core/platform/FdTransfer.h"
+#include "core/platform/Paths.h"
 #include "core/platform/FileAccess.h"
 
 #include <QDir>
@@ -205,6 +206,7 @@ Result rewriteThroughCopy(const QString &path, const QByteArray &head, int64_t k
 
 Result writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
+    makeProgramFolderFor(path);
     ExclusiveCopy copy(path);
     if (!copy.isOpen())
         return copy.error();

@@ -1,5 +1,7 @@
 #include "core/platform/InstanceLock.h"
 
+#include "core/platform/Paths.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -36,6 +38,7 @@ QString AlreadyRunningMessage(const QString &folder)
 ResultOf<InstanceLock> InstanceLock::acquire(const QString &folder)
 {
     const QString path = folder + QStringLiteral("vireo.lock");
+    makeProgramFolderFor(path);
     const QByteArray native = QFile::encodeName(path);
     int fd;
     do {

@@ -88,9 +88,15 @@ QString programFolder()
             folder = config + QStringLiteral("/vireo");
         }
     }
-    QDir().mkpath(folder);
     g_folder = includeTrailingSlash(folder);
     return g_folder;
+}
+
+void makeProgramFolderFor(const QString &path)
+{
+    const QString folder = programFolder();
+    if (extractFilePath(path) == folder && !QFileInfo::exists(folder))
+        QDir().mkpath(folder);
 }
 
 QString programPath(QStringView ext)

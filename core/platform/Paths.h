@@ -22,8 +22,12 @@ QString excludeTrailingSlash(QStringView folder);
 inline bool samePath(QStringView a, QStringView b) { return a == b; }
 
 // The program folder, with a final "/": $VIREO_HOME; else the executable's
-// folder when a vireo.ini is there; else $XDG_CONFIG_HOME/vireo/ (made on demand).
+// folder when a vireo.ini is there; else $XDG_CONFIG_HOME/vireo/. Asking
+// for it creates nothing; the folder is made when a file is first written there.
 QString programFolder();
+// Makes the program folder when path lies directly in it and it is missing
+// (the writers of settings, caches, logs and the lock call this first).
+void makeProgramFolderFor(const QString &path);
 // programFolder() + "vireo" + ext, for ext ".ini", ".3dt", ".2dt", ".cpi".
 QString programPath(QStringView ext);
 // Tests and tools may fix the folder explicitly; an empty text restores the rule above.

@@ -1,5 +1,7 @@
 #include "core/settings/MainWindowSettings.h"
 
+#include "core/settings/ProfileFile.h"
+
 #include "core/settings/CommaText.h"
 #include "core/settings/SettingsCatalogue.h"
 #include "core/settings/SettingsTexts.h"
@@ -57,6 +59,8 @@ void loadSettings(TRegManager &store, MainWindowSettings &s, const std::function
 {
     store.IniFileName = programPath(u".ini");
     WriteLog(settingstexts::kLoadStart);
+    if (Result bad = checkProfileFile(store.IniFileName); !bad)
+        WriteLog(bad.message());
     Reader r{store};
 
     s.top = r.integer(u"MainForm_Top");

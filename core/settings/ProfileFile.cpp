@@ -4,6 +4,7 @@
 
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/TextCheck.h"
 #include "core/platform/FileWriter.h"
 
 #include <QFileInfo>
@@ -248,9 +249,9 @@ QString writeTarget(const QString &path)
     return path;
 }
 
-enum class Load { Ok, Missing, Unreadable };
+enum class Load { Ok, Missing, Unreadable, NotText };
 
-Load loadDocument(const QString &path, ProfileDocument &doc)
+Load loadDocument(const QString &path, ProfileDocument &doc, QString *cause = nullptr)
 {
     const FileStat st = statFile(path);
     if (!st.exists)
@@ -259,6 +260,12 @@ Load loadDocument(const QString &path, ProfileDocument &doc)
     // Only a regular file is opened: a pipe or device there would block or never end.
     if (!QFileInfo(path).isFile() || !readWholeFile(path, bytes))
         return Load::Unreadable;
+    // A binary file is neither read as settings nor written over.
+    if (const QString why = notTextCause(bytes, false); !why.isEmpty()) {
+        if (cause)
+            *cause = why;
+        return Load::NotText;
+    }
     doc = ProfileDocument::parse(bytes);
     return Load::Ok;
 }
@@ -270,9 +277,12 @@ Result changeFile(const QString &path, Change change)
         return Result::failure(profileWriteError(path));
     const QString target = writeTarget(path);
     ProfileDocument doc;
-    const Load load = loadDocument(target, doc);
+    QString cause;
+    const Load load = loadDocument(target, doc, &cause);
     if (load == Load::Unreadable)
         return Result::failure(profileWriteError(path));
+    if (load == Load::NotText)
+        return Result::failure(ErrorCode::BadData, profileWriteError(path) + QStringLiteral("：") + cause);
     if (!change(doc))
         return Result::success();
     if (!writeFileAtomically(target, doc.render()).ok())
@@ -283,6 +293,15 @@ Result changeFile(const QString &path, Change change)
 } // namespace
 
 QString profileWriteError(const QString &path) { return settingstexts::cannotWrite(path); }
+
+Result checkProfileFile(const QString &path)
+{
+    ProfileDocument doc;
+    QString cause;
+    if (loadDocument(writeTarget(path), doc, &cause) != Load::NotText)
+        return Result::success();
+    return Result::failure(ErrorCode::BadData, settingstexts::notTextSettings(path, cause));
+}
 
 QString readProfileString(const QString &path, QStringView section, QStringView key, const QString &defaultValue)
 {

@@ -91,5 +91,10 @@ Result deleteProfileKey(const QString &path, QStringView section, QStringView ke
 
 // The message of a failed write.
 QString profileWriteError(const QString &path);
+// Fails, naming the file and the cause, when the file is there but is not
+// text (binary, UTF-16): its keys then read as their defaults and writes
+// leave it untouched. A missing file is fine. For the settings load to
+// report once instead of on every key.
+Result checkProfileFile(const QString &path);
 
 } // namespace vireo

@@ -10,6 +10,11 @@ inline QString invalidEntry(QStringView name) { return QStringLiteral("[' ") + n
 inline QString noIniFile() { return QStringLiteral("can not create Inifile object."); }
 inline QString noRegistry() { return QStringLiteral("can not create Registry object."); }
 inline QString cannotWrite(const QString &path) { return QStringLiteral("%1 に書き込めません").arg(path); }
+// A settings file that is there but is not text.
+inline QString notTextSettings(const QString &path, const QString &cause)
+{
+    return QStringLiteral("%1: 設定ファイルを読めません：%2。設定は既定値で動き、このファイルは書き換えません").arg(path, cause);
+}
 // A stored colour text that is neither a colour name nor an integer.
 inline QString notAnInteger(QStringView entry, const QString &text)
 {

@@ -4,7 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace vireo::test;
@@ -63,4 +63,17 @@ TEST(CliPaths, NamesTheProgramFolderFilesAndTheMusicFolder)
     EXPECT_TRUE(r.out.contains(("\"temporary-playlist\": \"" + home + "$$vire$$.m3u\"").toUtf8())) << r.out.constData();
     EXPECT_TRUE(r.out.contains(("\"id3v2-cache\": \"" + home + "vireo.2dt\"").toUtf8())) << r.out.constData();
     EXPECT_TRUE(r.out.contains("\"music-folder\": \"/music/\"")) << r.out.constData();
+}
+
+// A first run that only reads (paths, info over no library) leaves no
+// program folder behind; the folder appears with the first file written.
+TEST(CliPaths, ReadingCommandsMakeNoProgramFolder)
+{
+    QTemporaryDir config;
+    const QString folder = config.filePath(QStringLiteral("vireo"));
+    const QStringList env{QStringLiteral("VIREO_HOME="), QStringLiteral("XDG_CONFIG_HOME=") + config.path()};
+    const RunResult r = runCli({QStringLiteral("paths"), QStringLiteral("--json")}, env);
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_TRUE(r.out.contains(("\"program-folder\": \"" + folder + "/\"").toUtf8())) << r.out.constData();
+    EXPECT_FALSE(QFileInfo::exists(folder));
 }

@@ -149,6 +149,27 @@ TEST_F(ID3v1File, ShortFileIsNeitherReadNorTagged)
     EXPECT_EQ(readFile(path()), bytes);
 }
 
+// The tag is read from the last 128 bytes of a file held in memory, with
+// the same rules as from a file.
+TEST(ID3v1Memory, ReadsTheLast128Bytes)
+{
+    TID3v1 made;
+    made.SetTitle("Title");
+    made.SetArtist("\x8e\x52\x93\x63");
+    made.SetTrack(7);
+    TID3v1 t;
+    ASSERT_TRUE(t.parse(test::silentMpegFrames(2) + made.RenderBlock()));
+    EXPECT_TRUE(t.Present());
+    EXPECT_EQ(t.Title(), "Title");
+    EXPECT_EQ(t.Artist(), "\x8e\x52\x93\x63");
+    EXPECT_EQ(t.Track(), 7);
+    ASSERT_TRUE(t.parse(test::silentMpegFrames(2)));
+    EXPECT_FALSE(t.Present());
+    const Result shortOne = t.parse(QByteArray(127, 'x'));
+    EXPECT_EQ(shortOne.code(), ErrorCode::BadData);
+    EXPECT_FALSE(t.Present());
+}
+
 TEST_F(ID3v1File, MissingFileFails)
 {
     TID3v1 tag;

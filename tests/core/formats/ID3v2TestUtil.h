@@ -1,5 +1,6 @@
 #pragma once
 // Byte builders for ID3v2 test tags and a runner for mutagen scripts.
+#include "core/formats/Id3v2Header.h"
 #include "tests/support/TestSupport.h"
 
 #include <QByteArray>
@@ -45,10 +46,11 @@ inline QByteArray frame24(const QByteArray &id, const QByteArray &body, int stat
 // A whole tag: header with the size of frames plus padding.
 inline QByteArray id3Tag(int version, const QByteArray &frames, int padding = 0, int flags = 0)
 {
-    QByteArray b("ID3");
-    b += char(version); b += char(0); b += char(flags);
-    b += ss32(uint32_t(frames.size() + padding));
-    return b + frames + QByteArray(padding, '\0');
+    Id3v2Header h;
+    h.majorVersion = uint8_t(version);
+    h.flags = uint8_t(flags);
+    h.bodySize = uint32_t(frames.size() + padding);
+    return h.render() + frames + QByteArray(padding, '\0');
 }
 // Latin-1 text body of encoding 0.
 inline QByteArray text0(const QByteArray &s) { return QByteArray(1, '\0') + s; }

@@ -175,35 +175,37 @@ TEST_F(ByteFiles, HundredByteFileFails)
     EXPECT_FALSE(a.Analyse(put(silentMpegFrames(1).left(100))));
     EXPECT_FALSE(a.Frame.Found);
     EXPECT_FALSE(a.Analyse(dir.filePath(QStringLiteral("missing.mp3"))));
+    EXPECT_EQ(a.parse(silentMpegFrames(1).left(100)).code(), ErrorCode::BadData);
 }
 
-TEST_F(ByteFiles, NoFrameGivesTheEmptyStateAndTrue)
+// Streams in memory: the same analysis without a file.
+TEST(ByteStreams, NoFrameGivesTheEmptyStateAndTrue)
 {
     TMPEGaudio a;
-    EXPECT_TRUE(a.Analyse(put(QByteArray(10000, 'z') + QByteArray("TAG") + QByteArray(125, '\0'))));
+    EXPECT_TRUE(a.parse((QByteArray(10000, 'z') + QByteArray("TAG") + QByteArray(125, '\0'))));
     EXPECT_FALSE(a.IsValid());
     EXPECT_FALSE(a.ID3v1.Present()); // emptied with everything else
     EXPECT_EQ(a.VersionText(), u"MPEG ?");
 }
 
-TEST_F(ByteFiles, StreamLateAfterJunkIsFoundInTheMiddle)
+TEST(ByteStreams, StreamLateAfterJunkIsFoundInTheMiddle)
 {
     // 1730 junk bytes: the first block has no frame, the middle one has.
     const QByteArray bytes = QByteArray(1730, '\x55') + silentMpegFrames(40);
     TMPEGaudio a;
-    ASSERT_TRUE(a.Analyse(put(bytes)));
+    ASSERT_TRUE(a.parse(bytes));
     ASSERT_TRUE(a.Frame.Found);
     EXPECT_GE(a.Frame.FileOffset, bytes.size() / 2);
     EXPECT_EQ((a.Frame.FileOffset - 1730) % 417, 0);
     EXPECT_EQ(a.FrameCount(), (bytes.size() - a.Frame.FileOffset) / 417);
 }
 
-TEST_F(ByteFiles, TruncatedStreamsStillAnalyse)
+TEST(ByteStreams, TruncatedStreamsStillAnalyse)
 {
     const QByteArray whole = silentMpegFrames(20);
     for (int cut : {417 * 20 - 1, 417 * 10 + 200, 417 * 2 + 3, 417 + 3, 300}) {
         TMPEGaudio a;
-        ASSERT_TRUE(a.Analyse(put(whole.left(cut)))) << cut;
+        ASSERT_TRUE(a.parse(whole.left(cut))) << cut;
         EXPECT_EQ(a.Frame.Found, cut >= 417 + 4) << cut;
         if (a.Frame.Found) {
             EXPECT_EQ(a.FrameCount(), cut / 417);
@@ -211,7 +213,7 @@ TEST_F(ByteFiles, TruncatedStreamsStillAnalyse)
     }
 }
 
-TEST_F(ByteFiles, RandomFilesNeverCrash)
+TEST(ByteStreams, RandomFilesNeverCrash)
 {
     QRandomGenerator rng(777);
     for (int i = 0; i < 200; ++i) {
@@ -223,7 +225,7 @@ TEST_F(ByteFiles, RandomFilesNeverCrash)
         if (i % 4 == 0)
             bytes += silentMpegFrames(3);
         TMPEGaudio a;
-        (void)a.Analyse(put(bytes));
+        (void)a.parse(bytes);
         (void)a.IsValid();
         (void)a.EncoderText();
     }

@@ -118,4 +118,44 @@ TEST_F(StoreCompilations, LoadedWhenTheStoreIsMade)
     EXPECT_EQ(logMessages().value(0), QStringLiteral("コンピレーションファイルの読み込み"));
 }
 
+// A compilation list that is not text fails to load with the file's name
+// and the cause, and a later save does not replace it.
+TEST(CompilationList, BinaryFileIsReportedAndNotWrittenOver)
+{
+    TempProgramFolder home;
+    const QString file = home.file(QStringLiteral("vireo.cpi"));
+    const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 20) + QByteArray(300, '\x55');
+    writeFile(file, jpeg);
+    CompilationList list;
+    const Result r = list.Load(file);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.code(), ErrorCode::BadData);
+    EXPECT_TRUE(r.message().startsWith(file + QStringLiteral(": "))) << qPrintable(r.message());
+    EXPECT_TRUE(r.message().contains(QStringLiteral("NUL"))) << qPrintable(r.message());
+    EXPECT_EQ(list.Count(), 0);
+    list.Add(QStringLiteral("Best"));
+    EXPECT_FALSE(list.Save(file).ok());
+    EXPECT_EQ(readFile(file), jpeg);
+
+    // The store keeps the problem for the command line to print.
+    TID3TagUseful store(home.path() + QStringLiteral("vireo"));
+    store.setSaveCachesOnDestroy(false);
+    EXPECT_TRUE(store.compilationProblem().startsWith(file)) << qPrintable(store.compilationProblem());
+    EXPECT_FALSE(store.AddCompilation(QStringLiteral("Best")).ok());
+    EXPECT_EQ(readFile(file), jpeg);
+}
+
+TEST(CompilationList, OwnFilesAndTextEndedByANulStillLoad)
+{
+    TempProgramFolder home;
+    const QString file = home.file(QStringLiteral("vireo.cpi"));
+    writeFile(file, CompilationList::Encode({QStringLiteral("Best"), QStringLiteral("日本")}) + QByteArray(6, '\0'));
+    CompilationList list;
+    ASSERT_TRUE(list.Load(file));
+    EXPECT_EQ(list.Names(), (QStringList{QStringLiteral("Best"), QStringLiteral("日本")}));
+    writeFile(file, QByteArray("a\r\nb\0c\r\n", 8));
+    ASSERT_TRUE(list.Load(file));
+    EXPECT_EQ(list.Names(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+}
+
 } // namespace

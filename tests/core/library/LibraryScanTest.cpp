@@ -4,6 +4,7 @@
 #include "core/library/ExistenceCheck.h"
 #include "core/library/LibraryScan.h"
 #include "core/library/LibraryStore.h"
+#include "core/library/TagCache.h"
 #include "core/platform/FileAccess.h"
 #include "core/platform/Paths.h"
 
@@ -272,6 +273,41 @@ TEST_F(Scan, RebuildEmptiesTheLibraryFirst)
     EXPECT_EQ(store.TrackCount(), 1);
     EXPECT_EQ(out.ReadFromTags, 1);
     EXPECT_EQ(store.Tracks().RetiredCount(), 0);
+}
+
+// Folders and files whose names the tag code page (CP932) cannot hold keep
+// their ID3v1 rows in the companion file: the next start opens none of them
+// and every track keeps its ID3v1 values.
+TEST_F(Scan, PathsOutsideTheTagCodePageSurviveTheCaches)
+{
+    add(QStringLiteral("Motörhead/1.mp3"), "one");
+    add(QStringLiteral("日本/2.mp3"), "two");
+    V1Fields f;
+    f.title = "three";
+    const QString v1Only = music() + QStringLiteral("/Björk/3.mp3");
+    writeFile(v1Only, mp3File(QByteArray(), id3v1Block(f)));
+    setFileTime(v1Only, 1600000000);
+
+    RecordingHost first;
+    EXPECT_EQ(run(first).ReadFromTags, 3);
+    const QByteArray v1Cache = readFile(home.file(QStringLiteral("vireo.3dt")));
+    EXPECT_FALSE(v1Cache.contains("head/1.mp3"));
+    EXPECT_TRUE(readFile(home.file(QStringLiteral("vireo.3du"))).contains(QStringLiteral("Motörhead/1.mp3").toUtf8()));
+
+    RecordingHost second;
+    const uint64_t opens = FileReader::openCount();
+    const ScanOutcome out = run(second);
+    EXPECT_EQ(FileReader::openCount(), opens);
+    EXPECT_EQ(out.FromLibrary, 3);
+    EXPECT_EQ(trackTitles, (QSet<QString>{"one", "two", "three"}));
+
+    // A version that knows nothing of the companion file finds no track
+    // under a wrong path: it only misses those tracks' ID3v1 rows.
+    TID3List older;
+    tagcache::LoadV1Cache(older, v1Cache);
+    tagcache::LoadV2Cache(older, readFile(home.file(QStringLiteral("vireo.2dt"))), {});
+    for (qsizetype i = 0; i < older.Count(); ++i)
+        EXPECT_TRUE(QFile::exists(older.At(i)->FileName)) << qPrintable(older.At(i)->FileName);
 }
 
 TEST_F(Scan, EmptyMusicFolderSettingShowsTheMessage)

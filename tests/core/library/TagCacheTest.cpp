@@ -171,30 +171,54 @@ struct BadVersionCase {
     const char *name;
     QByteArray v1;
     QString v2;
+    QString cause; // what the ID3v1 cache's message says is wrong
 };
 
 class VersionLine : public TagCache, public ::testing::WithParamInterface<BadVersionCase> {};
 
-TEST_P(VersionLine, MismatchIgnoresTheFile)
+TEST_P(VersionLine, MismatchIgnoresTheFileAndSaysWhy)
 {
     const QByteArray row1 = "/m/a.mp3,\"2012/03/04 05:06:08\",A,T,B,C,1999,1,1,1\r\n";
     const QString row2 = QStringLiteral("/m/a.mp3,\"2012/03/04 05:06:08\",,,,,,,,,,,,,ID3v2.3,0\r\n");
     TID3List list;
     int messages = 0;
-    tagcache::LoadV1Cache(list, GetParam().v1 + row1);
+    QStringList problems;
+    tagcache::LoadV1Cache(list, GetParam().v1 + row1, [&](const QString &p) { problems << p; });
     tagcache::LoadV2Cache(list, utf16le(GetParam().v2 + row2), [&](const QString &m) {
         ++messages;
         EXPECT_EQ(m, tagcache::V2VersionMessage());
     });
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(messages, 1);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains(GetParam().cause)) << qPrintable(problems[0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cache, VersionLine, ::testing::Values(
-    BadVersionCase{"older", "vireoCacheVersion1.0.0.0,0\r\n", QStringLiteral("vireoCacheVersion1.0.0.0,0\r\n")},
-    BadVersionCase{"letter_case", "VireoCacheVersion2.0.0.0,0\r\n", QStringLiteral("vireocacheversion2.0.0.0,0\r\n")},
-    BadVersionCase{"no_version_line", "", QString()}),
+    BadVersionCase{"older", "vireoCacheVersion1.0.0.0,0\r\n", QStringLiteral("vireoCacheVersion1.0.0.0,0\r\n"),
+                   QStringLiteral("バージョンが異なります（「vireoCacheVersion1.0.0.0」")},
+    BadVersionCase{"letter_case", "VireoCacheVersion2.0.0.0,0\r\n", QStringLiteral("vireocacheversion2.0.0.0,0\r\n"),
+                   QStringLiteral("バージョンが異なります")},
+    BadVersionCase{"no_version_line", "", QString(), QStringLiteral("1行目がバージョン行")}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// The file reader names the file and the cause in the log and to the
+// caller, reads nothing from it, and leaves it as it is.
+TEST_F(TagCache, V1CacheOfAnotherVersionIsReportedByName)
+{
+    const QString file = home.file(QStringLiteral("vireo.3dt"));
+    const QByteArray bytes = "vireoCacheVersion3.0.0.0,0\r\n/m/a.mp3,\"2012/03/04 05:06:08\",A,T,B,C,1999,1,1,1\r\n";
+    writeFile(file, bytes);
+    TID3List list;
+    QStringList notices;
+    tagcache::ReadV1Cache(list, file, [&](const QString &n) { notices << n; });
+    EXPECT_EQ(list.Count(), 0);
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].startsWith(file + QStringLiteral(": "))) << qPrintable(notices[0]);
+    EXPECT_TRUE(notices[0].contains(QStringLiteral("vireoCacheVersion3.0.0.0")));
+    EXPECT_TRUE(logMessages().contains(notices[0]));
+    EXPECT_EQ(readFile(file), bytes);
+}
 
 TEST_F(TagCache, VersionLineComparesOnlyTheFirstField)
 {

@@ -4,6 +4,8 @@
 #include "tests/support/TestSupport.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -30,6 +32,28 @@ TEST(Paths, ProgramFolderFollowsVireoHome)
 {
     vireo::test::TempProgramFolder home;
     EXPECT_EQ(programPath(u".ini"), home.path() + QStringLiteral("vireo.ini"));
+}
+
+// Reading the program folder's name creates nothing; the first file
+// written there makes the folder (and its missing parents).
+TEST(Paths, ProgramFolderIsMadeByTheFirstWriteOnly)
+{
+    QTemporaryDir dir;
+    const QString home = dir.filePath(QStringLiteral("new/vireo"));
+    qputenv("VIREO_HOME", QFile::encodeName(home));
+    setProgramFolder(QString());
+    EXPECT_EQ(programFolder(), home + u'/');
+    EXPECT_EQ(programPath(u".3dt"), home + QStringLiteral("/vireo.3dt"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("new"))));
+
+    // A file elsewhere whose folder is missing still fails as before.
+    EXPECT_FALSE(writeFileAtomically(dir.filePath(QStringLiteral("other/x.txt")), "x"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("other"))));
+
+    EXPECT_TRUE(writeFileAtomically(programPath(u".ini"), "[MP3Param]\r\n"));
+    EXPECT_TRUE(QFileInfo::exists(home + QStringLiteral("/vireo.ini")));
+    qunsetenv("VIREO_HOME");
+    setProgramFolder(QString());
 }
 
 TEST(FileAccess, DosDate)

@@ -192,6 +192,49 @@ TEST(ProfileFile, AnUnreadableFileIsNeverReplaced)
     EXPECT_EQ(readFile(ini), QByteArray("[A]\nk=1\nmany=keys\n"));
 }
 
+// A settings file that is not text (a picture copied over it, a UTF-16
+// file from another editor) reads as defaults, is reported once with its
+// cause, and is never replaced by a file holding only the keys written.
+struct NotTextCase {
+    const char *name;
+    QByteArray bytes;
+    const char *cause;
+};
+void PrintTo(const NotTextCase &c, std::ostream *os) { *os << c.name; }
+class ProfileNotText : public ::testing::TestWithParam<NotTextCase> {};
+
+TEST_P(ProfileNotText, ReadsDefaultsAndIsNeverWrittenOver)
+{
+    vireo::test::TempProgramFolder dir;
+    const QString ini = dir.file(QStringLiteral("vireo.ini"));
+    writeFile(ini, GetParam().bytes);
+    EXPECT_EQ(readProfileString(ini, u"MP3Param", u"MP3Dir", QStringLiteral("def")), QStringLiteral("def"));
+    const Result check = checkProfileFile(ini);
+    ASSERT_FALSE(check.ok());
+    EXPECT_TRUE(check.message().startsWith(ini + QStringLiteral(": "))) << qPrintable(check.message());
+    EXPECT_TRUE(check.message().contains(QString::fromUtf8(GetParam().cause))) << qPrintable(check.message());
+    const Result w = writeProfileString(ini, u"MP3Param", u"MP3Dir", u"/music/");
+    EXPECT_FALSE(w.ok());
+    EXPECT_TRUE(w.message().contains(QString::fromUtf8(GetParam().cause))) << qPrintable(w.message());
+    EXPECT_EQ(readFile(ini), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ProfileNotText, ::testing::Values(
+    NotTextCase{"png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0", 29) + QByteArray(200, '\x7f'), "NUL"},
+    NotTextCase{"utf16", QByteArray("\xFF\xFE[\0A\0]\0\n\0k\0=\0v\0", 16), "UTF-16"},
+    NotTextCase{"controls", QByteArray(40, '\x01') + "[MP3Param]\nMP3Dir=/x/\n", "制御文字"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ProfileFile, TextWithTrailingNulsOrAStrayControlIsStillText)
+{
+    vireo::test::TempProgramFolder dir;
+    const QString ini = dir.file(QStringLiteral("vireo.ini"));
+    writeFile(ini, QByteArray("[MP3Param]\nMP3Dir=/m/\x1b\nOther=1\n") + QByteArray(20, '\0'));
+    EXPECT_TRUE(checkProfileFile(ini).ok());
+    EXPECT_EQ(readProfileString(ini, u"MP3Param", u"Other", QString()), QStringLiteral("1"));
+    EXPECT_TRUE(checkProfileFile(dir.file(QStringLiteral("missing.ini"))).ok());
+}
+
 TEST(ProfileFile, SomethingElseThanAFileIsNeitherReadNorReplaced)
 {
     vireo::test::TempProgramFolder dir;
