@@ -45,7 +45,6 @@ LibrarySession::LibrarySession()
     m_store->setNoticeHandler([](const QString &text) { cliError(text); });
     if (!m_store->compilationProblem().isEmpty())
         cliError(m_store->compilationProblem());
-    vireo::setLibraryStore(m_store.get());
     m_store->LoadCaches();
     m_store->CacheOnly = settingBool(QStringLiteral("MP3Param"), QStringLiteral("FirstCacheFlg"), false);
     m_store->GenreCodeInText = settingBool(QStringLiteral("MP3Param"), QStringLiteral("SaveGenreCode"), true);

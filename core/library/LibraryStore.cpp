@@ -13,8 +13,6 @@
 namespace vireo {
 namespace {
 
-TID3TagUseful *g_store = nullptr;
-
 // A double-byte character cut in half by the field width leaves a lone lead
 // byte at the end; it becomes a space. a and b count from 0.
 template <int N> void repairCutLeadByte(FixedText<N> &field, int a, int b)
@@ -29,9 +27,6 @@ template <int N> void repairCutLeadByte(FixedText<N> &field, int a, int b)
 }
 
 } // namespace
-
-TID3TagUseful *libraryStore() { return g_store; }
-void setLibraryStore(TID3TagUseful *store) { g_store = store; }
 
 TID3TagUseful::TID3TagUseful(const QString &programPath)
 {
@@ -59,8 +54,6 @@ TID3TagUseful::~TID3TagUseful()
     }
     ClearLibrary();
     m_tracks.ReleaseRetired();
-    if (g_store == this)
-        g_store = nullptr;
 }
 
 void TID3TagUseful::showMessage(const QString &text) const

@@ -146,8 +146,4 @@ private:
     QString m_compilationProblem;
 };
 
-// The one library store of the process (set by whoever creates it; nullptr before).
-TID3TagUseful *libraryStore();
-void setLibraryStore(TID3TagUseful *store);
-
 } // namespace vireo

@@ -98,7 +98,7 @@ class TID3ListItem {
 public:
     TID3ListItem(QString fileName, int32_t fileDate);
 
-    QString FileName;          // full path; the library key; never changed
+    const QString FileName;    // full path; the library key; never changed
     int32_t FileDate = 0;      // packed DOS date-time; -1 unconvertible, 0 none
     int64_t FileSize = 0;      // bytes, as last given to the library lookup
     bool HasV1 = false;

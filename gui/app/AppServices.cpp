@@ -43,7 +43,6 @@ void AppServices::destroyPlayback()
 void AppServices::makeStore()
 {
     m_store = std::make_unique<TID3TagUseful>(m_session->programFolder() + QStringLiteral("vireo"));
-    setLibraryStore(m_store.get());
     m_source->setStore(m_store.get());
 }
 
@@ -53,7 +52,6 @@ void AppServices::destroyStore()
         return;
     m_views->browse().libraryRefreshing();
     m_source->setStore(nullptr);
-    setLibraryStore(nullptr);
     m_store.reset();
 }
 
