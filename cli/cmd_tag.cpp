@@ -7,6 +7,7 @@
 #include "core/formats/ID3v1.h"
 #include "core/formats/ID3v2.h"
 #include "core/library/TrackRecord.h"
+#include "core/library/TrackTags.h"
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
 
@@ -163,12 +164,7 @@ int cmdTag(const QStringList &args)
     }
 
     TID3ListItem record(file, st.dosDate);
-    TID3v1 v1Tag;
-    if (v1Tag.LoadTag(file) && v1Tag.Present())
-        record.SetV1(TID3v1Record::FromTag(v1Tag));
-    TID3v2 v2Tag;
-    if (v2Tag.LoadTag(file) && v2Tag.Present())
-        record.SetV2(TID3v2Record::FromTag(v2Tag));
+    readTrackTags(record);
 
     int failures = 0;
     if (stripV2) {
@@ -182,7 +178,7 @@ int cmdTag(const QStringList &args)
     if (stripV1) {
         if (!record.HasV1)
             complain(QStringLiteral("%1 has no ID3v1 tag; nothing stripped").arg(file));
-        else if (const Result r = record.RemoveV1FromFile(v1Tag); !r) {
+        else if (const Result r = record.RemoveV1FromFile(); !r) {
             complain(QStringLiteral("cannot strip the ID3v1 tag of %1: %2").arg(file, r.message()));
             ++failures;
         }
@@ -225,7 +221,7 @@ int cmdTag(const QStringList &args)
         if (given(u"--comment")) r.Comment = toTagCodePage(value(u"--comment"));
         if (track) r.Track = uint8_t(*track);
         if (v1Genre) r.Genre = *v1Genre;
-        if (const Result r = record.WriteV1ToFile(v1Tag); !r) {
+        if (const Result r = record.WriteV1ToFile(); !r) {
             complain(QStringLiteral("cannot write the ID3v1 tag of %1: %2").arg(file, r.message()));
             ++failures;
         }

@@ -12,6 +12,7 @@
 #include "core/formats/ID3v1.h"
 #include "core/formats/ID3v2.h"
 #include "core/library/TrackRecord.h"
+#include "core/library/TrackTags.h"
 #include "core/platform/FileAccess.h"
 #include "core/platform/InstanceLock.h"
 #include "core/platform/Paths.h"
@@ -89,12 +90,7 @@ std::unique_ptr<TID3ListItem> readTrack(const QString &path)
     if (!st.exists || st.isDir)
         return nullptr;
     auto t = std::make_unique<TID3ListItem>(path, st.dosDate);
-    TID3v1 v1;
-    if (v1.LoadTag(path) && v1.Present())
-        t->SetV1(TID3v1Record::FromTag(v1));
-    TID3v2 v2;
-    if (v2.LoadTag(path) && v2.Present())
-        t->SetV2(TID3v2Record::FromTag(v2));
+    readTrackTags(*t);
     return t;
 }
 

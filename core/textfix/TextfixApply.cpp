@@ -7,6 +7,7 @@
 #include "core/library/EventLog.h"
 #include "core/library/LibraryStore.h"
 #include "core/library/TrackRecord.h"
+#include "core/library/TrackTags.h"
 #include "core/platform/CodePage.h"
 #include "core/platform/FileAccess.h"
 #include "core/textfix/CharClass.h"
@@ -81,12 +82,7 @@ FileOutcome applyToFile(const QString &file, const QList<Suspect> &items, TID3Ta
         return out;
     }
     TID3ListItem record(file, st.dosDate);
-    TID3v1 v1Tag;
-    if (v1Tag.LoadTag(file) && v1Tag.Present())
-        record.SetV1(TID3v1Record::FromTag(v1Tag));
-    TID3v2 v2Tag;
-    if (v2Tag.LoadTag(file) && v2Tag.Present())
-        record.SetV2(TID3v2Record::FromTag(v2Tag));
+    readTrackTags(record);
     const TID3ListItem before = record;
 
     bool writeV1 = false, writeV2 = false;
@@ -158,7 +154,7 @@ FileOutcome applyToFile(const QString &file, const QList<Suspect> &items, TID3Ta
         }
     }
     if (writeV1) {
-        if (const Result r = record.WriteV1ToFile(v1Tag); !r) {
+        if (const Result r = record.WriteV1ToFile(); !r) {
             out.error = QStringLiteral("cannot write the ID3v1 tag of %1: %2").arg(file, r.message());
             out.fieldsWritten -= v1Fields;
             // The ID3v2 part, if any, is on disk: the record below follows it,
