@@ -121,34 +121,6 @@ TEST_F(EditingCli, BulkRefusesLossyAnsiAndMissingFiles)
 
 } // namespace
 
-namespace {
-
-// Runs vireo-cli with stdout and stderr on a pseudo-terminal; returns what it wrote there.
-RunResult onTerminal(const TempProgramFolder &home, const QStringList &args)
-{
-    const QString script = QStringLiteral(
-        "import os, pty, sys\n"
-        "out = b''\n"
-        "pid, fd = pty.fork()\n"
-        "if pid == 0:\n"
-        "    os.execv(sys.argv[1], sys.argv[1:])\n"
-        "while True:\n"
-        "    try:\n"
-        "        chunk = os.read(fd, 65536)\n"
-        "    except OSError:\n"
-        "        break\n"
-        "    if not chunk:\n"
-        "        break\n"
-        "    out += chunk\n"
-        "_, status = os.waitpid(pid, 0)\n"
-        "sys.stdout.buffer.write(out)\n"
-        "sys.exit(os.waitstatus_to_exitcode(status))\n");
-    return run(QStringLiteral(VIREO_PYTHON3), QStringList{QStringLiteral("-c"), script, QStringLiteral(VIREO_CLI)} + args,
-               {QStringLiteral("VIREO_HOME=") + home.path()});
-}
-
-} // namespace
-
 TEST_F(EditingCli, LongSavesShowAProgressLineOnATerminalOnly)
 {
     const QList<QStringList> commands = {
@@ -158,7 +130,7 @@ TEST_F(EditingCli, LongSavesShowAProgressLineOnATerminalOnly)
          QStringLiteral("最初")},
     };
     for (const QStringList &c : commands) {
-        const RunResult tty = onTerminal(home, c);
+        const RunResult tty = runCliOnTerminal(c, {QStringLiteral("VIREO_HOME=") + home.path()});
         ASSERT_EQ(tty.exitCode, 0) << tty.out.constData();
         EXPECT_TRUE(tty.out.contains("\r\x1b[K" + c.first().toUtf8() + ' ')) << tty.out.constData();
         EXPECT_TRUE(tty.out.contains("files written")) << tty.out.constData();

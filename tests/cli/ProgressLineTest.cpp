@@ -23,27 +23,7 @@ TEST(ProgressLine, ShownOnATerminalWithCountsAndTime)
 {
     TempProgramFolder home;
     const QString music = makeFolder(home, 40);
-    // A pseudo-terminal for stdout and stderr; the child's output comes back
-    // through it.
-    const QString script = QStringLiteral(
-        "import os, pty, sys\n"
-        "out = b''\n"
-        "pid, fd = pty.fork()\n"
-        "if pid == 0:\n"
-        "    os.execv(sys.argv[1], sys.argv[1:])\n"
-        "while True:\n"
-        "    try:\n"
-        "        chunk = os.read(fd, 65536)\n"
-        "    except OSError:\n"
-        "        break\n"
-        "    if not chunk:\n"
-        "        break\n"
-        "    out += chunk\n"
-        "os.waitpid(pid, 0)\n"
-        "sys.stdout.buffer.write(out)\n");
-    const RunResult r = run(QStringLiteral(VIREO_PYTHON3),
-                            {QStringLiteral("-c"), script, QStringLiteral(VIREO_CLI), QStringLiteral("rebuild"), music},
-                            {QStringLiteral("VIREO_HOME=") + home.path()});
+    const RunResult r = runCliOnTerminal({QStringLiteral("rebuild"), music}, {QStringLiteral("VIREO_HOME=") + home.path()});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_TRUE(r.out.contains("\r\x1b[K")) << r.out.constData();
     EXPECT_TRUE(r.out.contains(" s  ")) << r.out.constData();

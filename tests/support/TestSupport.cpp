@@ -83,6 +83,29 @@ RunResult runCli(const QStringList &args, const QStringList &env)
     return run(QStringLiteral(VIREO_CLI), args, env);
 }
 
+RunResult runCliOnTerminal(const QStringList &args, const QStringList &env)
+{
+    const QString script = QStringLiteral(
+        "import os, pty, sys\n"
+        "out = b''\n"
+        "pid, fd = pty.fork()\n"
+        "if pid == 0:\n"
+        "    os.execv(sys.argv[1], sys.argv[1:])\n"
+        "while True:\n"
+        "    try:\n"
+        "        chunk = os.read(fd, 65536)\n"
+        "    except OSError:\n"
+        "        break\n"
+        "    if not chunk:\n"
+        "        break\n"
+        "    out += chunk\n"
+        "_, status = os.waitpid(pid, 0)\n"
+        "sys.stdout.buffer.write(out)\n"
+        "sys.exit(os.waitstatus_to_exitcode(status))\n");
+    return run(QStringLiteral(VIREO_PYTHON3), QStringList{QStringLiteral("-c"), script, QStringLiteral(VIREO_CLI)} + args,
+               env);
+}
+
 bool haveMutagen() { return QFileInfo::exists(QStringLiteral(VIREO_MID3V2)); }
 bool haveLame() { return QFileInfo::exists(QStringLiteral(VIREO_LAME)); }
 

@@ -36,6 +36,9 @@ struct RunResult {
 // Runs a program with arguments and optional extra environment (NAME=value).
 RunResult run(const QString &program, const QStringList &args, const QStringList &env = {});
 RunResult runCli(const QStringList &args, const QStringList &env = {});
+// vireo-cli with stdout and stderr on a pseudo-terminal: out holds all it
+// wrote there, exitCode its exit code.
+RunResult runCliOnTerminal(const QStringList &args, const QStringList &env = {});
 bool haveMutagen();
 bool haveLame();
 
