@@ -2,6 +2,7 @@
 // garbled the ways collections are (written by mutagen and by hand): the scan
 // finds them from the caches, apply repairs them, mutagen reads the Japanese
 // back, the caches follow, and genuine files are not touched.
+#include "tests/core/library/LibraryTestUtil.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCryptographicHash>
@@ -13,16 +14,6 @@
 using namespace vireo::test;
 
 namespace {
-
-QByteArray id3v1(const QByteArray &title, const QByteArray &artist)
-{
-    QByteArray b(128, '\0');
-    b.replace(0, 3, "TAG");
-    b.replace(3, title.size(), title);
-    b.replace(33, artist.size(), artist);
-    b[127] = char(255);
-    return b;
-}
 
 // Python that writes garbled ID3v2 tags with mutagen. "latin1": every frame
 // in encoding 0 holding Shift-JIS bytes, as old Japanese taggers wrote them.
@@ -62,11 +53,11 @@ protected:
                                                 QStringLiteral("アイドル")});
         ASSERT_EQ(r.exitCode, 0) << r.err.constData();
         utf8V1 = music + QStringLiteral("/album/02.mp3");
-        writeFile(utf8V1, silentMpegFrames(3) + id3v1(QStringView(u"ありがとう").toUtf8(), "Band"));
+        writeFile(utf8V1, silentMpegFrames(3) + id3v1Block(QStringView(u"ありがとう").toUtf8(), "Band"));
         westernV1 = music + QStringLiteral("/west/03.mp3");
-        writeFile(westernV1, silentMpegFrames(3) + id3v1("Mot\xF6rhead", "Ace"));
+        writeFile(westernV1, silentMpegFrames(3) + id3v1Block("Mot\xF6rhead", "Ace"));
         genuine = music + QStringLiteral("/album/04.mp3");
-        writeFile(genuine, silentMpegFrames(3) + id3v1("\x88\xa4", "\x83\x41\x83\x43"));
+        writeFile(genuine, silentMpegFrames(3) + id3v1Block("\x88\xa4", "\x83\x41\x83\x43"));
         ASSERT_EQ(runCli({QStringLiteral("scan"), music}).exitCode, 0);
     }
     static QList<QJsonObject> jsonLines(const QByteArray &out)

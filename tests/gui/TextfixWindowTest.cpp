@@ -10,6 +10,7 @@
 #include "gui/shell/StoreAccess.h"
 #include "gui/textfix/TextfixCommand.h"
 #include "gui/textfix/TextfixWindow.h"
+#include "tests/core/library/LibraryTestUtil.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPushButton>
@@ -23,16 +24,6 @@ using namespace vireo::gui;
 using namespace vireo::textfix;
 
 namespace {
-
-QByteArray id3v1(const QByteArray &title, const QByteArray &artist)
-{
-    QByteArray b(128, '\0');
-    b.replace(0, 3, "TAG");
-    b.replace(3, title.size(), title);
-    b.replace(33, artist.size(), artist);
-    b[127] = char(255);
-    return b;
-}
 
 struct FixedStore : vireo::gui::StoreAccess {
     TID3TagUseful *s = nullptr;
@@ -51,9 +42,9 @@ private slots:
         const QString utf8File = home.file(QStringLiteral("music/a/01.mp3"));
         const QString koreanFile = home.file(QStringLiteral("music/b/02.mp3"));
         const QString fineFile = home.file(QStringLiteral("music/a/03.mp3"));
-        test::writeFile(utf8File, test::silentMpegFrames(2) + id3v1(QStringView(u"ありがとう").toUtf8(), "Band"));
-        test::writeFile(koreanFile, test::silentMpegFrames(2) + id3v1(encodeWith("CP949", u"사랑해요"), "x"));
-        test::writeFile(fineFile, test::silentMpegFrames(2) + id3v1(encodeWith("CP932", u"夜空"), "y"));
+        test::writeFile(utf8File, test::silentMpegFrames(2) + test::id3v1Block(QStringView(u"ありがとう").toUtf8(), "Band"));
+        test::writeFile(koreanFile, test::silentMpegFrames(2) + test::id3v1Block(encodeWith("CP949", u"사랑해요"), "x"));
+        test::writeFile(fineFile, test::silentMpegFrames(2) + test::id3v1Block(encodeWith("CP932", u"夜空"), "y"));
         TID3TagUseful store(home.file(QStringLiteral("vireo")));
         store.setSaveCachesOnDestroy(false);
         for (const QString &f : {utf8File, koreanFile, fineFile}) {
@@ -124,7 +115,7 @@ private slots:
         QVERIFY(setTagCodePage("CP932"));
         test::TempProgramFolder home;
         const QString file = home.file(QStringLiteral("music/a/01.mp3"));
-        test::writeFile(file, test::silentMpegFrames(2) + id3v1(QStringView(u"ありがとう").toUtf8(), "Band"));
+        test::writeFile(file, test::silentMpegFrames(2) + test::id3v1Block(QStringView(u"ありがとう").toUtf8(), "Band"));
         TID3TagUseful store(home.file(QStringLiteral("vireo")));
         store.setSaveCachesOnDestroy(false);
         const FileStat st = statFile(file);

@@ -45,6 +45,15 @@ inline QByteArray id3v1Block(const V1Fields &f)
     return b;
 }
 
+// An ID3v1 tag holding only a title and an artist.
+inline QByteArray id3v1Block(const QByteArray &title, const QByteArray &artist)
+{
+    V1Fields f;
+    f.title = title;
+    f.artist = artist;
+    return id3v1Block(f);
+}
+
 // An ID3v2.3 tag with text frames in UTF-16 with byte-order mark (encoding 1).
 inline QByteArray id3v23Tag(const QList<QPair<QByteArray, QString>> &frames)
 {
