@@ -8,9 +8,15 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QUrl>
 
+#define XXH_INLINE_ALL
+#include <xxhash.h>
+
 #include <algorithm>
+#include <thread>
+#include <vector>
 
 #include <unistd.h>
 
@@ -20,8 +26,30 @@ namespace {
 
 const char kMagic[] = "vireo-undo";
 
-QByteArray regionHash(const TagRegions &r)
+// How an entry's hashes are made. Entries of format 2 hold SHA-1; format 3
+// holds XXH3-128, which costs a fraction of SHA-1 on the tags of thousands of
+// files. The hashes only tell whether a file changed, they guard nothing.
+enum class HashKind { Sha1, Xxh128 };
+constexpr HashKind kWrittenHash = HashKind::Xxh128;
+constexpr char kWrittenFormat[] = "3";
+
+QByteArray hexOf(const XXH128_hash_t &h)
 {
+    XXH128_canonical_t c;
+    XXH128_canonicalFromHash(&c, h);
+    return QByteArray(reinterpret_cast<const char *>(c.digest), sizeof c.digest).toHex();
+}
+
+QByteArray regionHash(const TagRegions &r, HashKind kind = kWrittenHash)
+{
+    if (kind == HashKind::Xxh128) {
+        XXH3_state_t state;
+        XXH3_128bits_reset(&state);
+        XXH3_128bits_update(&state, r.head.constData(), size_t(r.head.size()));
+        XXH3_128bits_update(&state, r.tail.constData(), size_t(r.tail.size()));
+        XXH3_128bits_update(&state, r.audioEnds.constData(), size_t(r.audioEnds.size()));
+        return hexOf(XXH3_128bits_digest(&state));
+    }
     QCryptographicHash h(QCryptographicHash::Sha1);
     h.addData(r.head);
     h.addData(r.tail);
@@ -29,8 +57,10 @@ QByteArray regionHash(const TagRegions &r)
     return h.result().toHex();
 }
 
-QByteArray audioHash(const TagRegions &r)
+QByteArray audioHash(const TagRegions &r, HashKind kind = kWrittenHash)
 {
+    if (kind == HashKind::Xxh128)
+        return hexOf(XXH3_128bits(r.audioEnds.constData(), size_t(r.audioEnds.size())));
     return QCryptographicHash::hash(r.audioEnds, QCryptographicHash::Sha1).toHex();
 }
 
@@ -58,6 +88,7 @@ struct ParsedEntry {
     bool ok = false;
     QDateTime time;
     QString description;
+    HashKind hash = HashKind::Sha1;
     QList<FileLine> files; // one per path, in save order
     int changed = 0;       // files the save changed
     bool complete = false; // the save ran to its end
@@ -79,6 +110,10 @@ ParsedEntry parseEntry(const QString &dir)
     const QList<QByteArray> head = lines[0].split('\t');
     if (head.size() < 4 || head[0] != kMagic)
         return e;
+    if (head[1] == kWrittenFormat)
+        e.hash = kWrittenHash;
+    else if (head[1] != "2")
+        return e; // a format this version does not know
     e.time = QDateTime::fromString(QString::fromLatin1(head[2]), Qt::ISODateWithMs);
     e.description = decodeText(head[3]);
     QHash<QString, qsizetype> seen;
@@ -121,6 +156,47 @@ bool syncFile(QFile &f)
 {
     return f.flush() && ::fdatasync(f.handle()) == 0;
 }
+
+} // namespace
+
+// A file's regions with their hashes.
+struct RegionState {
+    TagRegions regions;
+    QByteArray hash;
+    QByteArray audio;
+};
+
+namespace {
+
+// The journal's reads are a handful of system calls per file, and a rename
+// touches thousands of files: they run on a few threads at once, each taking
+// every n-th file, and the results come back in the order of the paths.
+std::vector<RegionState> readStates(const QStringList &paths)
+{
+    std::vector<RegionState> out(size_t(paths.size()));
+    const auto work = [&](qsizetype first, qsizetype step) {
+        for (qsizetype i = first; i < paths.size(); i += step) {
+            RegionState &s = out[size_t(i)];
+            s.regions = readTagRegions(paths[i]);
+            if (s.regions.ok) {
+                s.hash = regionHash(s.regions);
+                s.audio = audioHash(s.regions);
+            }
+        }
+    };
+    const qsizetype threads = paths.size() < 32 ? 1 : qsizetype(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+    std::vector<std::thread> helpers;
+    for (qsizetype t = 1; t < threads; ++t)
+        helpers.emplace_back(work, t, threads);
+    work(0, threads);
+    for (std::thread &h : helpers)
+        h.join();
+    return out;
+}
+
+// Files are read in batches of this many, so that a save of any size holds
+// only one batch of tag bytes in memory.
+constexpr qsizetype kReadBatch = 256;
 
 } // namespace
 
@@ -202,9 +278,9 @@ std::unique_ptr<UndoJournal::Recording> UndoJournal::begin(const QString &descri
         rec->m_failed = true;
         return rec;
     }
-    rec->m_pending = kMagic;
-    rec->m_pending += "\t2\t" + QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toLatin1() + '\t'
-                    + encodeText(description) + '\n';
+    rec->m_pending = QByteArray(kMagic) + '\t' + kWrittenFormat + '\t'
+                   + QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toLatin1() + '\t'
+                   + encodeText(description) + '\n';
     return rec;
 }
 
@@ -216,13 +292,11 @@ UndoJournal::Recording::~Recording()
         [[maybe_unused]] const Result r = commit();
 }
 
-bool UndoJournal::Recording::record(const QString &path)
+bool UndoJournal::Recording::record(const QString &path, const RegionState &state)
 {
     if (m_failed || m_overLimit)
         return false;
-    if (m_kept.contains(path))
-        return true;
-    const TagRegions r = readTagRegions(path);
+    const TagRegions &r = state.regions;
     if (!r.ok)
         return false;
     if (m_bytes + r.headLength + r.tailLength > m_journal.m_maxBytes) {
@@ -235,17 +309,17 @@ bool UndoJournal::Recording::record(const QString &path)
         return false;
     }
     m_bytes += r.headLength + r.tailLength;
-    const QByteArray hash = regionHash(r);
-    m_kept.insert(path, Kept{r.size, hash});
+    m_kept.insert(path, Kept{r.size, state.hash});
     m_pending += "B\t" + QByteArray::number(offset) + '\t' + QByteArray::number(r.size) + '\t'
-               + QByteArray::number(r.headLength) + '\t' + QByteArray::number(r.tailLength) + '\t' + hash + '\t'
-               + audioHash(r) + '\t' + encodeText(path) + '\n';
+               + QByteArray::number(r.headLength) + '\t' + QByteArray::number(r.tailLength) + '\t' + state.hash
+               + '\t' + state.audio + '\t' + encodeText(path) + '\n';
     return true;
 }
 
 // The kept bytes, then the lines that point into them, reach the disk.
 bool UndoJournal::Recording::seal()
 {
+    noteWritten();
     if (m_failed || m_overLimit)
         return false;
     if (!syncFile(m_data) || m_index.write(m_pending) != m_pending.size() || !syncFile(m_index)) {
@@ -258,9 +332,20 @@ bool UndoJournal::Recording::seal()
 
 bool UndoJournal::Recording::keepAll(const QStringList &paths)
 {
+    QStringList fresh;
+    QSet<QString> seen;
     for (const QString &p : paths)
-        if (!record(p) && (m_failed || m_overLimit))
-            return false;
+        if (!m_kept.contains(p) && !seen.contains(p)) {
+            seen.insert(p);
+            fresh.append(p);
+        }
+    for (qsizetype from = 0; from < fresh.size(); from += kReadBatch) {
+        const QStringList batch = fresh.mid(from, kReadBatch);
+        const std::vector<RegionState> states = readStates(batch);
+        for (qsizetype i = 0; i < batch.size(); ++i)
+            if (!record(batch[i], states[size_t(i)]) && (m_failed || m_overLimit))
+                return false;
+    }
     return seal();
 }
 
@@ -268,28 +353,43 @@ bool UndoJournal::Recording::keep(const QString &path)
 {
     if (m_kept.contains(path))
         return !m_failed && !m_overLimit;
-    return record(path) && seal();
+    return record(path, readStates({path}).front()) && seal();
 }
 
 void UndoJournal::Recording::written(const QString &path)
 {
+    if (m_failed || m_overLimit || !m_kept.contains(path))
+        return;
+    // Read with the next sync or at the end, with the other written files at
+    // once: a line lost to a crash leaves the file's "B" line, and undo then
+    // compares the audio.
+    m_written.append(path);
+}
+
+// The state each written file was left in, for the lines that let undo tell
+// a file another program changed since.
+void UndoJournal::Recording::noteWritten()
+{
+    QStringList written = std::exchange(m_written, {});
     if (m_failed || m_overLimit)
         return;
-    const auto it = m_kept.constFind(path);
-    if (it == m_kept.cend())
-        return;
-    const TagRegions r = readTagRegions(path);
-    if (!r.ok)
-        return; // gone: nothing to put back
-    const QByteArray hash = regionHash(r);
-    if (r.size == it->size && hash == it->hash)
-        return; // the save left the file as it was
-    // Written with the next sync or at the end: a line lost to a crash
-    // leaves the file's "B" line, and undo then compares the audio.
-    m_pending += "P\t" + QByteArray::number(r.size) + '\t'
-               + QByteArray::number(r.size - r.headLength - r.tailLength) + '\t' + hash + '\t'
-               + encodeText(path) + '\n';
-    ++m_lines;
+    written.removeDuplicates(); // a file written twice: its last state
+    for (qsizetype from = 0; from < written.size(); from += kReadBatch) {
+        const QStringList batch = written.mid(from, kReadBatch);
+        const std::vector<RegionState> states = readStates(batch);
+        for (qsizetype i = 0; i < batch.size(); ++i) {
+            const TagRegions &r = states[size_t(i)].regions;
+            const Kept &kept = m_kept[batch[i]];
+            if (!r.ok)
+                continue; // gone: nothing to put back
+            if (r.size == kept.size && states[size_t(i)].hash == kept.hash)
+                continue; // the save left the file as it was
+            m_pending += "P\t" + QByteArray::number(r.size) + '\t'
+                       + QByteArray::number(r.size - r.headLength - r.tailLength) + '\t' + states[size_t(i)].hash
+                       + '\t' + encodeText(batch[i]) + '\n';
+            ++m_lines;
+        }
+    }
 }
 
 Result UndoJournal::Recording::commit()
@@ -297,6 +397,7 @@ Result UndoJournal::Recording::commit()
     if (m_committed)
         return Result::success();
     m_committed = true;
+    noteWritten();
     m_pending += "E\n";
     if (!m_failed && !m_overLimit && (m_index.write(m_pending) != m_pending.size() || !m_index.flush()))
         m_failed = true;
@@ -397,16 +498,16 @@ UndoOutcome UndoJournal::undoLast()
         bool same = false;
         if (l.hasPost) {
             // Another program's change shows in the tags or the ends of the audio.
-            same = now.ok && now.size == l.postSize && regionHash(now) == l.postHash
+            same = now.ok && now.size == l.postSize && regionHash(now, e.hash) == l.postHash
                 && now.size - now.headLength - now.tailLength == l.size - l.head - l.tail;
         } else {
             // The save did not change the file, or it stopped (a crash) before
             // noting that it did: then the file is put back when its audio is
             // the one the save began with.
-            if (e.complete || !now.ok || (now.size == l.size && regionHash(now) == l.preHash))
+            if (e.complete || !now.ok || (now.size == l.size && regionHash(now, e.hash) == l.preHash))
                 continue;
             same = now.size - now.headLength - now.tailLength == l.size - l.head - l.tail
-                && audioHash(now) == l.preAudio;
+                && audioHash(now, e.hash) == l.preAudio;
         }
         if (!same) {
             out.changedSince.append(l.path);

@@ -33,6 +33,7 @@ struct TagRegions {
     bool ok = false;        // the file could be read
 };
 TagRegions readTagRegions(const QString &path);
+struct RegionState;
 
 struct UndoEntryInfo {
     QString id;          // the entry's folder name
@@ -87,7 +88,8 @@ public:
         friend class UndoJournal;
         Recording(UndoJournal &journal, QString dir);
         struct Kept { int64_t size; QByteArray hash; };
-        bool record(const QString &path);
+        bool record(const QString &path, const RegionState &state);
+        void noteWritten();
         bool seal();
         UndoJournal &m_journal;
         QString m_dir;
@@ -95,6 +97,7 @@ public:
         QFile m_index;
         QByteArray m_pending; // index lines not yet in the file
         QHash<QString, Kept> m_kept;
+        QStringList m_written; // written files whose new state is not yet noted
         int64_t m_bytes = 0;
         int m_lines = 0;
         bool m_overLimit = false;

@@ -8,6 +8,7 @@
 #include "core/editing/SaveBatch.h"
 #include "core/editing/TagEditorModel.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -186,6 +187,50 @@ TEST_F(Undo, AFileTheSaveDidNotChangeIsNotTouched)
     EXPECT_TRUE(undone.failed.isEmpty());
     for (int i = 0; i < paths.size(); ++i)
         EXPECT_EQ(readFile(paths[i]), before[i]);
+}
+
+TEST_F(Undo, ARenameOverManyFilesIsTakenBackInOrder)
+{
+    // More files than the journal reads at once, read on several threads:
+    // each file must get its own kept bytes back.
+    for (int i = 0; i < 600; ++i) {
+        const QString title = QStringLiteral("Song %1").arg(i); // tags of different lengths
+        paths.append(song(QStringLiteral("many%1.mp3").arg(i),
+                          {{"TIT2", title + QString(i % 7, QLatin1Char('x'))}, {"TPE1", QStringLiteral("Alpha")}}));
+        before.append(readFile(paths.last()));
+        track(paths.last());
+    }
+    const SaveOutcome out = renameArtist(*store, journal.get(), artistTracks(*store, QStringLiteral("Alpha")),
+                                         QString(300, QLatin1Char('M'))); // past the padding of every tag
+    ASSERT_TRUE(out.ok());
+    ASSERT_EQ(out.done, 603);
+    expectRestored(undoLastSave(*store, *journal), 603);
+}
+
+TEST_F(Undo, AnEntryOfTheEarlierFormatIsStillTakenBack)
+{
+    // Entries written by the earlier version hold SHA-1 hashes under format 2.
+    const auto sha1 = [](const TagRegions &r) {
+        return QCryptographicHash::hash(r.head + r.tail + r.audioEnds, QCryptographicHash::Sha1).toHex();
+    };
+    ASSERT_TRUE(renameArtist(*store, journal.get(), {store->FindTrack(paths[0])}, QStringLiteral("Old")).ok());
+    const QString dir = journal->folder() + journal->list().first().id;
+    writeFile(home.file(QStringLiteral("before.mp3")), before[0]);
+    const TagRegions pre = readTagRegions(home.file(QStringLiteral("before.mp3")));
+    const TagRegions post = readTagRegions(paths[0]);
+    QList<QByteArray> lines = readFile(dir + QStringLiteral("/index.tsv")).split('\n');
+    for (QByteArray &line : lines) {
+        QList<QByteArray> c = line.split('\t');
+        if (c[0] == "vireo-undo")
+            c[1] = "2";
+        else if (c[0] == "B")
+            c[5] = sha1(pre), c[6] = QCryptographicHash::hash(pre.audioEnds, QCryptographicHash::Sha1).toHex();
+        else if (c[0] == "P")
+            c[3] = sha1(post);
+        line = c.join('\t');
+    }
+    writeFile(dir + QStringLiteral("/index.tsv"), lines.join('\n'));
+    expectRestored(undoLastSave(*store, *journal), 1);
 }
 
 TEST(UndoRegions, RegionsAcrossTheReadBoundaries)
