@@ -29,12 +29,16 @@ template <typename Ch, typename Str> void appendFieldT(Str &row, const Ch *p, qs
         row.append(p, end - p);
         return;
     }
+    // Runs between quotes go in whole; each quote is written twice.
     row.append(Ch(u'"'));
+    const Ch *run = p;
     for (const Ch *q = p; q != end; ++q) {
-        if (code(*q) == '"')
-            row.append(Ch(u'"'));
-        row.append(*q);
+        if (code(*q) == '"') {
+            row.append(run, q + 1 - run);
+            run = q;
+        }
     }
+    row.append(run, end - run);
     row.append(Ch(u'"'));
 }
 
@@ -104,6 +108,8 @@ public:
         const Ch *r = start;
         bool doubled = false;
         for (;;) {
+            for (unsigned c; r != m_end && (c = code(*r)) != '"' && c != 0;)
+                ++r;
             if (atEnd(r)) {
                 // Unterminated: the old line rule takes the rest of the line.
                 const Ch *e = start;
@@ -112,18 +118,16 @@ public:
                 q = e;
                 return unescape(start, e, storage);
             }
-            if (code(*r) == '"') {
-                if (!atEnd(r + 1) && code(r[1]) == '"') {
-                    doubled = true;
-                    r += 2;
-                    continue;
-                }
-                q = r + 1;
-                if (!doubled)
-                    return View(start, r - start);
-                return unescape(start, r, storage);
+            // On a quote: a doubled one is part of the text.
+            if (!atEnd(r + 1) && code(r[1]) == '"') {
+                doubled = true;
+                r += 2;
+                continue;
             }
-            ++r;
+            q = r + 1;
+            if (!doubled)
+                return View(start, r - start);
+            return unescape(start, r, storage);
         }
     }
 
@@ -140,8 +144,9 @@ public:
             if (code(*q) == '"') {
                 fields.append(quoted(q, storage));
             } else {
+                // Codes 0 to 32 hold every break but U+2028.
                 const Ch *s = q;
-                while (!atLineEnd(q) && code(*q) > 32 && code(*q) != ',')
+                for (unsigned c; q != m_end && (c = code(*q)) > 32 && c != ',' && !(m_ls && c == 0x2028);)
                     ++q;
                 fields.append(View(s, q - s));
             }

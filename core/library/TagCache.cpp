@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSysInfo>
 #include <QtEndian>
 
@@ -193,6 +194,27 @@ void LoadV1Cache(TID3List &tracks, QByteArrayView bytes, const std::function<voi
     }
 }
 
+namespace {
+// Artists, albums, years and genres repeat across thousands of rows: the
+// records share one copy of each value instead of one per row.
+class SharedValues {
+public:
+    QString operator()(QStringView v)
+    {
+        if (v.isEmpty())
+            return QString();
+        if (const auto it = m_values.constFind(v); it != m_values.cend())
+            return *it;
+        QString owned = v.toString();
+        m_values.insert(QStringView(owned), owned); // the key views the value's own characters
+        return owned;
+    }
+
+private:
+    QHash<QStringView, QString> m_values;
+};
+} // namespace
+
 void LoadV2Cache(TID3List &tracks, QByteArrayView bytes, const std::function<void(const QString &)> &message)
 {
     // UTF-16LE with its mark is read in place on a little-endian machine.
@@ -216,6 +238,7 @@ void LoadV2Cache(TID3List &tracks, QByteArrayView bytes, const std::function<voi
             message(V2VersionMessage());
         return;
     }
+    SharedValues shared;
     while (rows.next(f, line)) {
         if (f.size() < 15) {
             WriteLog(QStringLiteral("ID3v2キャッシュ読み込みでエラー発生"));
@@ -244,18 +267,18 @@ void LoadV2Cache(TID3List &tracks, QByteArrayView bytes, const std::function<voi
             continue;
         }
         TID3v2Record r;
-        r.Artist = f[2].toString();
+        r.Artist = shared(f[2]);
         r.Title = f[3].toString();
-        r.Album = f[4].toString();
+        r.Album = shared(f[4]);
         r.Comment = f[5].toString();
-        r.Year = f[6].toString();
-        r.Genre = f[7].toString();
+        r.Year = shared(f[6]);
+        r.Genre = shared(f[7]);
         r.TrackNumber = uint16_t(*trackNo);
-        r.EncodedBy = f[9].toString();
-        r.Copyright = f[10].toString();
-        r.OriginalArtist = f[11].toString();
+        r.EncodedBy = shared(f[9]);
+        r.Copyright = shared(f[10]);
+        r.OriginalArtist = shared(f[11]);
         r.Url = f[12].toString();
-        r.Composer = f[13].toString();
+        r.Composer = shared(f[13]);
         r.MajorVersion = uint16_t(*major);
         r.TextEncoding = uint16_t(*enc);
         const QString path = f[0].toString();

@@ -7,11 +7,13 @@
 #include <QtEndian>
 #include <QSysInfo>
 
+#include <array>
 #include <atomic>
 #include <cstring>
 #include <cerrno>
 #include <iconv.h>
 #include <memory>
+#include <vector>
 
 namespace vireo {
 namespace {
@@ -222,7 +224,163 @@ QByteArray encodeWith(const QByteArray &codePage, QStringView text)
     return encodeIconv(c, text);
 }
 
-QString fromTagCodePage(QByteArrayView bytes) { return decodeWith(currentTagCodePage(), bytes); }
+namespace {
+
+// The whole decoding of a double-byte code page, taken from iconv once: a
+// character for every single byte and for every lead and trail pair, or
+// kNone. Decoding a path or a tag with it is a table look-up per character
+// instead of an iconv call per text, with the same results, replacements
+// and skips as decodeIconv.
+class DoubleByteTable {
+public:
+    static constexpr char16_t kNone = 0xFFFF;
+
+    // Null when the code page has no lead bytes or does not decode one
+    // character per byte or pair.
+    static std::unique_ptr<DoubleByteTable> build(const QByteArray &codePage)
+    {
+        auto t = std::make_unique<DoubleByteTable>();
+        Converter *c = converterFor(codePage);
+        if (!c)
+            return nullptr;
+        bool anyLead = false;
+        for (int b = 0; b < 256; ++b) {
+            t->m_lead[b] = isTagLeadByte(uchar(b));
+            anyLead = anyLead || t->m_lead[b];
+        }
+        if (!anyLead)
+            return nullptr;
+        t->m_replacement = decodeReplacement(codePage);
+        t->m_single.fill(kNone);
+        t->m_pair.assign(size_t(256) * 256, kNone);
+        for (int b = 0; b < 256; ++b) {
+            if (t->m_lead[b])
+                continue;
+            const char in = char(b);
+            if (!decodeRun(c, &in, 1, 1, &t->m_single[size_t(b)]))
+                return nullptr;
+        }
+        // Every pair of one lead byte in one run; a pair iconv refuses stays kNone.
+        char run[512];
+        for (int lead = 0; lead < 256; ++lead) {
+            if (!t->m_lead[lead])
+                continue;
+            for (int trail = 0; trail < 256; ++trail) {
+                run[2 * trail] = char(lead);
+                run[2 * trail + 1] = char(trail);
+            }
+            if (!decodeRun(c, run, 512, 2, &t->m_pair[size_t(lead) * 256]))
+                return nullptr;
+        }
+        return t;
+    }
+
+    QString decode(QByteArrayView bytes) const
+    {
+        const char16_t replacement = m_replacement;
+        QString out(bytes.size(), Qt::Uninitialized);
+        char16_t *d = reinterpret_cast<char16_t *>(out.data());
+        const uchar *p = reinterpret_cast<const uchar *>(bytes.data());
+        const uchar *end = p + bytes.size();
+        qsizetype k = 0;
+        while (p != end) {
+            const uchar b = *p;
+            if (b < 0x80 || !m_lead[b]) {
+                const char16_t u = m_single[b];
+                d[k++] = u == kNone ? replacement : u;
+                ++p;
+                continue;
+            }
+            if (end - p < 2) {
+                d[k++] = replacement;
+                ++p;
+                continue;
+            }
+            const uchar t = p[1];
+            const char16_t u = m_pair[size_t(b) * 256 + t];
+            if (u != kNone) {
+                d[k++] = u;
+                p += 2;
+            } else {
+                // A lead byte followed by a valid trail is one character; otherwise one byte.
+                d[k++] = replacement;
+                p += (t >= 0x40 && t != 0x7F && t <= 0xFC) ? 2 : 1;
+            }
+        }
+        out.truncate(k);
+        return out;
+    }
+
+private:
+    // Decodes `count` units of `width` bytes each into out[i] (one UTF-16
+    // unit per unit, kNone where iconv refuses one). False when a unit does
+    // not give exactly one UTF-16 unit.
+    static bool decodeRun(Converter *c, const char *bytes, size_t size, size_t width, char16_t *out)
+    {
+        size_t done = 0;
+        while (done < size) {
+            char *in = const_cast<char *>(bytes + done);
+            size_t inLeft = size - done;
+            char16_t buffer[256];
+            char *outp = reinterpret_cast<char *>(buffer);
+            size_t outLeft = sizeof buffer;
+            iconv(c->decode, nullptr, nullptr, nullptr, nullptr);
+            const size_t r = iconv(c->decode, &in, &inLeft, &outp, &outLeft);
+            const size_t consumed = size_t(in - (bytes + done));
+            const size_t produced = size_t(outp - reinterpret_cast<char *>(buffer)) / 2;
+            if (consumed % width != 0 || consumed / width != produced)
+                return false;
+            std::memcpy(out + done / width, buffer, produced * 2);
+            done += consumed;
+            if (r == static_cast<size_t>(-1)) {
+                if (errno == E2BIG)
+                    return false;
+                out[done / width] = kNone; // refused: skip this unit
+                done += width;
+            }
+        }
+        return true;
+    }
+
+    char16_t m_replacement = u'\uFFFD';
+    std::array<bool, 256> m_lead{};
+    std::array<char16_t, 256> m_single{};
+    std::vector<char16_t> m_pair;
+};
+
+// The table of the current tag code page, built at its first use; null when
+// the code page has none (iconv decodes it then).
+const DoubleByteTable *currentDecodeTable()
+{
+    static QMutex mutex;
+    static QHash<QByteArray, std::shared_ptr<const DoubleByteTable>> tables;
+    thread_local int generation = -1;
+    thread_local std::shared_ptr<const DoubleByteTable> current;
+    const int g = g_tagGeneration.load();
+    if (g != generation) {
+        const QByteArray name = currentTagCodePage();
+        QMutexLocker lock(&mutex);
+        auto it = tables.find(name);
+        if (it == tables.end())
+            it = tables.insert(name, DoubleByteTable::build(name));
+        current = it.value();
+        generation = g;
+    }
+    return current.get();
+}
+
+} // namespace
+
+QString fromTagCodePage(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return QString();
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes.data(), bytes.size());
+    if (const DoubleByteTable *table = currentDecodeTable())
+        return table->decode(bytes);
+    return decodeWith(currentTagCodePage(), bytes);
+}
 QByteArray toTagCodePage(QStringView text) { return encodeWith(currentTagCodePage(), text); }
 QString throughTagCodePage(QStringView text)
 {

@@ -44,6 +44,31 @@ TEST(CodePage, UndecodableBytesBecomeReplacement)
     EXPECT_EQ(fromTagCodePage(QByteArray("\xFF" "B", 2)), QString::fromUtf8("・B"));
 }
 
+TEST(CodePage, TagTextDecodesAsIconvDoes)
+{
+    // The tag code page decodes through a table taken from iconv; on any
+    // bytes, valid or not, it must give what iconv gives, replacements and
+    // skipped bytes included.
+    for (const QByteArray &codePage : {QByteArray("CP932"), QByteArray("CP936"), QByteArray("CP1252")}) {
+        ASSERT_TRUE(setTagCodePage(codePage));
+        uint32_t seed = 12345;
+        auto next = [&] { seed = seed * 1103515245u + 12345u; return uchar(seed >> 16); };
+        for (int i = 0; i < 20000; ++i) {
+            QByteArray bytes;
+            const int length = 1 + next() % 12;
+            for (int k = 0; k < length; ++k) {
+                const uchar r = next();
+                // Mostly lead bytes and trail-range bytes, where the cases are.
+                bytes.append(char(r < 96 ? 0x81 + r % 31 : r < 160 ? 0x40 + r : r));
+            }
+            ASSERT_EQ(fromTagCodePage(bytes), decodeWith(codePage, bytes)) << codePage.constData() << " "
+                                                                          << bytes.toHex().constData();
+        }
+    }
+    ASSERT_TRUE(setTagCodePage("CP932"));
+    EXPECT_EQ(fromTagCodePage("\x95\x5c\x81"), QString::fromUtf8("表・"));
+}
+
 TEST(CodePage, LeadBytes)
 {
     EXPECT_TRUE(isTagLeadByte(0x81));
