@@ -1,5 +1,6 @@
 // vireo-cli: the core library from the command line, for scripts, benchmarks and checks.
 #include "cli/commands.h"
+#include "core/platform/HugePageHeap.h"
 #include "core/settings/TagCodePageSetting.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 std::vector<CliCommand> &cliCommands()
 {
@@ -97,6 +99,11 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    // Commands that build the records of the whole library.
+    static const char *const libraryCommands[] = {"scan", "rebuild", "list", "export-csv", "rename", "textfix"};
+    if (argc > 1 && std::any_of(std::begin(libraryCommands), std::end(libraryCommands),
+                                [&](const char *c) { return std::strcmp(argv[1], c) == 0; }))
+        vireo::restartWithHugePageHeap(argv);
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))

@@ -3,6 +3,7 @@
 #include <QSysInfo>
 
 #include <cstdio>
+#include <cstring>
 
 namespace vireo::cachetext {
 namespace {
@@ -62,6 +63,25 @@ struct Utf16LESink {
     }
 };
 
+// The first quote or code 0 from p on, else end; quoted fields are long
+// (paths, titles), so the search runs through the library's vector search.
+const char *quoteOrNul(const char *p, const char *end)
+{
+    const void *q = std::memchr(p, '"', size_t(end - p));
+    const char *stop = q ? static_cast<const char *>(q) : end;
+    const void *z = std::memchr(p, 0, size_t(stop - p));
+    return z ? static_cast<const char *>(z) : stop;
+}
+
+const QChar *quoteOrNul(const QChar *p, const QChar *end)
+{
+    const QStringView text(p, end - p);
+    const qsizetype q = text.indexOf(QLatin1Char('"'));
+    const qsizetype stop = q < 0 ? text.size() : q;
+    const qsizetype z = text.first(stop).indexOf(QChar(0));
+    return p + (z < 0 ? stop : z);
+}
+
 // The row scanner shared by both texts. Fields are views into the text;
 // only a quoted field with doubled quotes is copied (into storage).
 template <typename Ch, typename Str, typename View> class Scanner {
@@ -108,8 +128,7 @@ public:
         const Ch *r = start;
         bool doubled = false;
         for (;;) {
-            for (unsigned c; r != m_end && (c = code(*r)) != '"' && c != 0;)
-                ++r;
+            r = quoteOrNul(r, m_end);
             if (atEnd(r)) {
                 // Unterminated: the old line rule takes the rest of the line.
                 const Ch *e = start;

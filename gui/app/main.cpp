@@ -1,5 +1,6 @@
 // The desktop program: one main window over the music library.
 #include "gui/app/AppServices.h"
+#include "core/platform/HugePageHeap.h"
 #include "core/platform/Paths.h"
 #include "gui/app/SignalCloser.h"
 #include "gui/app/SingleInstance.h"
@@ -31,6 +32,7 @@ int main(int argc, char **argv)
             return 0;
         }
     }
+    vireo::restartWithHugePageHeap(argv);
     vireo::gui::SignalCloser::blockTerminationSignals();
     vireo::gui::VireoApplication app(argc, argv);
     // Qt has taken its own options (-platform, -style, ...); anything left is
