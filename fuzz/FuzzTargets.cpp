@@ -4,6 +4,8 @@
 // fuzzers found (tests/data/fuzz/) run the same code.
 #include "fuzz/FuzzTargets.h"
 
+#include "core/coverart/CoverResultScan.h"
+#include "core/coverart/PictureCheck.h"
 #include "core/formats/GenreTable.h"
 #include "core/formats/ID3v1.h"
 #include "core/formats/ID3v2.h"
@@ -157,11 +159,51 @@ int compilations(QByteArrayView input)
     return 0;
 }
 
+// The cover search's answers from bytes: the product-search XML, the
+// MusicBrainz and Deezer JSON, and the picture headers of what they point to.
+int coversearch(QByteArrayView input)
+{
+    using namespace coverart;
+    const QByteArray body = input.toByteArray();
+    const auto classic = scanClassicResults(body);
+    VIREO_FUZZ_CHECK(classic.ok() == QString::fromUtf8(body).trimmed().startsWith(u'<'));
+    if (classic.ok()) {
+        VIREO_FUZZ_CHECK(classic->size() <= body.count("<Item>"));
+        for (const CoverResult &r : *classic) {
+            VIREO_FUZZ_CHECK(r.source == CoverSource::Classic && !r.title.isEmpty() && r.pictureUrls.size() <= 3);
+            VIREO_FUZZ_CHECK(labelText(r.title).count(u'&') == 2 * r.title.count(u'&'));
+        }
+    }
+    const auto releases = parseMusicBrainzReleases(body, QStringLiteral("http://caa.localhost"));
+    if (releases.ok())
+        for (const CoverResult &r : *releases)
+            VIREO_FUZZ_CHECK(!r.title.isEmpty() && r.pictureUrls.size() == 3);
+    else
+        VIREO_FUZZ_CHECK(!releases.message().isEmpty());
+    const auto albums = parseDeezerAlbums(body);
+    if (albums.ok())
+        for (const CoverResult &r : *albums) {
+            VIREO_FUZZ_CHECK(!r.title.isEmpty() && r.pictureUrls.size() <= 3);
+            for (const QString &url : r.pictureUrls)
+                VIREO_FUZZ_CHECK(url.startsWith(u"http://", Qt::CaseInsensitive)
+                                 || url.startsWith(u"https://", Qt::CaseInsensitive));
+        }
+    else
+        VIREO_FUZZ_CHECK(!albums.message().isEmpty());
+    const PictureInfo info = inspectPicture(body);
+    VIREO_FUZZ_CHECK(info.format == PictureFormat::Unknown ? info.width == 0 && info.height == 0
+                                                           : info.width >= 0 && info.height >= 0);
+    if (info.format == PictureFormat::Jpeg)
+        VIREO_FUZZ_CHECK(IsJpegData(body));
+    return 0;
+}
+
 const std::vector<Target> &targets()
 {
     static const std::vector<Target> all = {
         {"fuzz_id3v2", id3v2}, {"fuzz_id3v1", id3v1}, {"fuzz_mpeg", mpeg}, {"fuzz_m3u", m3u},
         {"fuzz_tagcache", tagcache}, {"fuzz_settings", settings}, {"fuzz_compilations", compilations},
+        {"fuzz_coversearch", coversearch},
     };
     return all;
 }

@@ -25,6 +25,7 @@ int m3u(QByteArrayView input);
 int tagcache(QByteArrayView input);
 int settings(QByteArrayView input);
 int compilations(QByteArrayView input);
+int coversearch(QByteArrayView input);
 
 struct Target {
     const char *name; // the fuzzer program's name, and its folder of inputs

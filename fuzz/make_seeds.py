@@ -155,6 +155,32 @@ def text_seeds():
     return m3u, ini, cpi
 
 
+def cover_seeds():
+    """The cover search's answers: the recorded ones in tests/data/coverart,
+    small hand-made ones, and the picture headers the answers point to."""
+    seeds = {}
+    folder = os.path.join(ROOT, "tests", "data", "coverart")
+    if os.path.isdir(folder):
+        for n in sorted(os.listdir(folder)):
+            with open(os.path.join(folder, n), "rb") as f:
+                seeds[n] = f.read().replace(b"{BASE}", b"http://127.0.0.1:8080")
+    item = b"<Item><ItemAttributes><Title>A &AMP; B</Title></ItemAttributes><SmallImage><URL> http://x/s.jpg </URL></SmallImage>" \
+           b"<MediumImage><URL>http://x/m.jpg</URL></MediumImage><LargeImage><URL>http://x/l.jpg</URL></LargeImage></Item>"
+    seeds["classic_items"] = b"<?xml version=\"1.0\"?><Items>" + item * 3 + b"<Item><Title>cut"
+    seeds["classic_empty"] = b"  <ItemSearchResponse/>"
+    seeds["mb_release"] = ('{"releases":[{"id":"1e477f68-c407-4eae-ad01-518528cedc2c","title":"日本","date":"2004",'
+                           '"artist-credit":[{"name":"A","joinphrase":" & "},{"artist":{"name":"B"}}],'
+                           '"cover-art-archive":{"front":true}},{"id":"x","title":"T"}]}').encode()
+    seeds["deezer_albums"] = (b'{"data":[{"title":"T","artist":{"name":"A"},"cover_medium":"https://x/m.jpg",'
+                              b'"cover_big":"ftp://x/b.jpg","cover_xl":"http://x/xl.jpg"},{"title":""}],"total":2}')
+    seeds["deezer_error"] = b'{"error":{"type":"Exception","message":"Quota limit exceeded","code":4}}'
+    seeds["png"] = b"\x89PNG\r\n\x1a\n" + struct.pack(">I", 13) + b"IHDR" + struct.pack(">II", 300, 200) + bytes(9)
+    seeds["gif"] = b"GIF89a" + struct.pack("<HH", 500, 500) + bytes(8)
+    seeds["jpeg"] = (b"\xff\xd8\xff\xe0" + struct.pack(">H", 16) + b"JFIF\0" + bytes(9) + b"\xff\xff\xd0"
+                     + b"\xff\xc0" + struct.pack(">HBHHB", 11, 8, 240, 320, 1) + bytes(3) + b"\xff\xd9")
+    return seeds
+
+
 def write(out, fuzzer, seeds):
     folder = os.path.join(out, fuzzer)
     os.makedirs(folder, exist_ok=True)
@@ -176,6 +202,7 @@ def main():
     write(out, "fuzz_m3u", m3u)
     write(out, "fuzz_settings", ini)
     write(out, "fuzz_compilations", cpi)
+    write(out, "fuzz_coversearch", cover_seeds())
 
 
 if __name__ == "__main__":

@@ -9,24 +9,24 @@
 #include <QUrl>
 #include <QUuid>
 
+#include <optional>
+
 namespace vireo::coverart {
 namespace {
 
-// The text between the first `open` and the first `close` after it within
-// [from, to), or a null string when either is missing.
-QString between(const QString &text, qsizetype from, qsizetype to, QStringView open, QStringView close,
-                qsizetype *end = nullptr)
+// The text between the first `open` in `text` and the first `close` after
+// it, or nothing when either is missing. Searches stay inside `text` (one
+// item), so an answer of many items is read in linear time.
+std::optional<QStringView> between(QStringView text, QStringView open, QStringView close)
 {
-    const qsizetype a = text.indexOf(open, from);
-    if (a < 0 || a >= to)
-        return {};
+    const qsizetype a = text.indexOf(open);
+    if (a < 0)
+        return std::nullopt;
     const qsizetype start = a + open.size();
     const qsizetype b = text.indexOf(close, start);
-    if (b < 0 || b + close.size() > to)
-        return {};
-    if (end)
-        *end = b + close.size();
-    return text.mid(start, b - start);
+    if (b < 0)
+        return std::nullopt;
+    return text.sliced(start, b - start);
 }
 
 bool isWebAddress(const QString &text)
@@ -59,10 +59,10 @@ ResultOf<QList<CoverResult>> scanClassicResults(const QByteArray &body)
     while (at >= 0) {
         const qsizetype start = at + itemTag.size();
         const qsizetype next = text.indexOf(itemTag, start);
-        const qsizetype end = next < 0 ? text.size() : next;
+        const QStringView item = QStringView(text).sliced(start, (next < 0 ? text.size() : next) - start);
         at = next;
 
-        QString title = between(text, start, end, u"<Title>", u"</Title>");
+        QString title = between(item, u"<Title>", u"</Title>").value_or(QStringView()).toString();
         title.replace(QStringLiteral("&amp;"), QStringLiteral("&"), Qt::CaseInsensitive);
         if (title.isEmpty())
             continue;
@@ -72,10 +72,10 @@ ResultOf<QList<CoverResult>> scanClassicResults(const QByteArray &body)
         for (QStringView tag : {u"SmallImage", u"MediumImage", u"LargeImage"}) {
             const QString open = u'<' + tag.toString() + u'>';
             const QString close = QStringLiteral("</") + tag.toString() + u'>';
-            const QString element = between(text, start, end, open, close);
-            if (element.isNull())
+            const std::optional<QStringView> element = between(item, open, close);
+            if (!element)
                 continue;
-            const QString url = between(element, 0, element.size(), u"<URL>", u"</URL>").trimmed();
+            const QString url = between(*element, u"<URL>", u"</URL>").value_or(QStringView()).trimmed().toString();
             if (!url.isEmpty())
                 r.pictureUrls << url;
         }

@@ -4,6 +4,7 @@
 #include "core/library/LibraryStore.h"
 #include "core/platform/Paths.h"
 #include "core/settings/MainWindowSettings.h"
+#include "core/settings/ProfileFile.h"
 #include "core/settings/SettingsCatalogue.h"
 #include "core/views/LibraryViews.h"
 #include "gui/app/AboutBox.h"
@@ -60,7 +61,10 @@
 #include <QMessageBox>
 #include <QTableView>
 #include <QProgressBar>
+#include <QTimer>
 #include <QToolBar>
+
+#include <utility>
 
 namespace vireo::gui {
 
@@ -78,7 +82,10 @@ TVireoMainForm::TVireoMainForm(AppServices &services, QWidget *parent)
     connectCommands();
     LifecycleSteps &steps = *this;
     m_lifecycle = std::make_unique<AppLifecycle>(app.session(), steps);
+    m_tellStartup = [this](const QString &message) { QMessageBox::warning(this, text::kAppTitle, message); };
     m_lifecycle->startUp(programFolder());
+    if (!m_startupProblems.isEmpty()) // after the window is shown
+        QTimer::singleShot(0, this, [this] { m_tellStartup(std::exchange(m_startupProblems, {}).join(u"\n\n")); });
 }
 
 TVireoMainForm::~TVireoMainForm()
@@ -351,6 +358,8 @@ void TVireoMainForm::collectSettings(MainWindowSettings &s) const
 void TVireoMainForm::makeStore()
 {
     app.makeStore();
+    if (const QString &problem = app.store()->compilationProblem(); !problem.isEmpty())
+        m_startupProblems << problem;
     app.store()->setMessageHandler([this](const QString &message) {
         QMessageBox::critical(this, text::kAppTitle, message);
     });
@@ -369,6 +378,9 @@ void TVireoMainForm::loadSettings()
     // No settings file at all: the first start asks for the music folder.
     m_scans->setFirstStart(!QFileInfo::exists(app.settings().IniFileName));
     vireo::loadSettings(app.settings(), *m_settings, [this] { app.store()->LoadCaches(); });
+    // The load logged it; the user is told too, since the settings then run on their defaults.
+    if (const Result bad = checkProfileFile(app.settings().IniFileName); !bad)
+        m_startupProblems.prepend(bad.message());
     applySettings(*m_settings);
 }
 

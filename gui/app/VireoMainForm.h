@@ -7,6 +7,9 @@
 #include "gui/shell/PlayerBarWidgets.h"
 
 #include <QMainWindow>
+#include <QStringList>
+
+#include <functional>
 #include <memory>
 
 namespace vireo {
@@ -88,6 +91,10 @@ public:
     bool shutDown() const { return m_lifecycle->shutDownDone(); }
     // A close that came from a termination signal shows no message boxes.
     void setQuietClose(bool quiet) { m_quietClose = quiet; }
+    // A settings file or compilation list that is there but could not be
+    // read (binary, damaged) is told once, after the window is shown, in one
+    // warning box. Tests take the message instead.
+    void setStartupNotice(std::function<void(const QString &)> tell) { m_tellStartup = std::move(tell); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -146,6 +153,8 @@ private:
     fileinfo::FileInfoController *m_fileInfo = nullptr;
     FileOpsCommands *m_fileOps = nullptr;
     bool m_quietClose = false;
+    QStringList m_startupProblems; // for the start-up notice
+    std::function<void(const QString &)> m_tellStartup;
 };
 
 } // namespace vireo::gui

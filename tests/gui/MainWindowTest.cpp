@@ -22,9 +22,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTableView>
 #include <QTreeView>
 #include <QtTest>
@@ -73,6 +75,32 @@ int indexOfLine(const QStringList &lines, const QString &line, int from = 0)
             return i;
     return -1;
 }
+
+// Bytes no settings file or list holds: a PNG header, then every byte value.
+QByteArray binaryBytes()
+{
+    QByteArray b("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    for (int i = 0; i < 512; ++i)
+        b += char(i % 256);
+    return b;
+}
+
+// Answers every modal message box that opens while it lives (the start-up
+// scan's and the close's boxes over a damaged settings file) and keeps their texts.
+struct BoxAnswerer {
+    QStringList texts;
+    QTimer timer;
+    BoxAnswerer()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        timer.start(10);
+    }
+};
 
 } // namespace
 
@@ -393,6 +421,54 @@ private slots:
         QCOMPARE(form.services().store()->TrackCount(), 7);
         QVERIFY(topLevelTexts(form.treePanel().TreeView_Artist->model()).contains("Delta"));
         QCOMPARE(form.statusWidgets().SpTBXLabelItem2->text(), QStringLiteral("MP3ファイル数：7"));
+    }
+
+    // A settings file or compilation list that is there but is binary is
+    // told once, after the window is shown, and neither file is written over.
+    void damagedProgramFilesAreToldOnceAtStart_data()
+    {
+        QTest::addColumn<bool>("ini");
+        QTest::addColumn<bool>("cpi");
+        QTest::newRow("settings file") << true << false;
+        QTest::newRow("compilation list") << false << true;
+        QTest::newRow("both") << true << true;
+    }
+    void damagedProgramFilesAreToldOnceAtStart()
+    {
+        QFETCH(bool, ini);
+        QFETCH(bool, cpi);
+        GuiFixture fx;
+        const QString cpiPath = fx.programFolder() + "vireo.cpi";
+        const QByteArray bad = binaryBytes();
+        for (const QString &path : {ini ? fx.iniPath() : QString(), cpi ? cpiPath : QString()}) {
+            if (path.isEmpty())
+                continue;
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(f.write(bad), bad.size());
+        }
+        BoxAnswerer boxes;
+        TVireoMainForm &form = fx.start();
+        QStringList told;
+        form.setStartupNotice([&](const QString &message) { told << message; });
+        QVERIFY(told.isEmpty()); // not before the window is up
+        QTRY_COMPARE(told.size(), 1);
+        const QString message = told.first();
+        QCOMPARE(message.contains(fx.iniPath() + ": "), ini);
+        QCOMPARE(message.contains(cpiPath + ": "), cpi);
+        QVERIFY2(message.contains(QStringLiteral("読めません")), qPrintable(message));
+        QTest::qWait(50);
+        QCOMPARE(told.size(), 1);
+        fx.close();
+        for (const QString &path : {ini ? fx.iniPath() : QString(), cpi ? cpiPath : QString()})
+            if (!path.isEmpty())
+                QCOMPARE(vireo::test::readFile(path), bad);
+        // The start-up's own boxes did not carry the notice; over a good
+        // settings file there were none.
+        for (const QString &text : boxes.texts)
+            QVERIFY2(!text.contains(QStringLiteral("読めません")), qPrintable(text));
+        if (!ini)
+            QCOMPARE(boxes.texts, QStringList());
     }
 };
 

@@ -80,6 +80,22 @@ TEST(ClassicScan, ItemCutShortHasNoTitle)
     EXPECT_TRUE(results->isEmpty());
 }
 
+// A hostile or broken server's answer of many items without a title, then
+// one real item: each item's search stays inside it. Searching to the end of
+// the answer for every item took minutes on an answer of a few megabytes.
+TEST(ClassicScan, ManyItemsWithoutTitleAreReadInOnePass)
+{
+    QByteArray body = "<Items>";
+    for (int i = 0; i < 400000; ++i)
+        body += "<Item><SmallImage>";
+    body += "<Item><Title>Last</Title><SmallImage><URL>S</URL></SmallImage></Item></Items>";
+    const auto results = scanClassicResults(body);
+    ASSERT_TRUE(results.ok());
+    ASSERT_EQ(results->size(), 1);
+    EXPECT_EQ(results->at(0).title, QStringLiteral("Last"));
+    EXPECT_EQ(results->at(0).pictureUrls, QStringList{QStringLiteral("S")});
+}
+
 TEST(MusicBrainzParse, RecordedAnswer)
 {
     const auto results = parseMusicBrainzReleases(fixture("musicbrainz_release_search.json"),

@@ -96,7 +96,8 @@ TEST_F(Scan, AJapaneseFolderSettlesItsAmbiguousTextButAKoreanOneDoesNot)
 
     ScanOptions alone;
     alone.useAgreement = false;
-    const Suspect *before = find(scanTracks(all(), alone), QStringLiteral("/m/jp/1.mp3"), TagField::V2Title);
+    const ScanReport withoutAgreement = scanTracks(all(), alone); // the suspect points into it
+    const Suspect *before = find(withoutAgreement, QStringLiteral("/m/jp/1.mp3"), TagField::V2Title);
     ASSERT_NE(before, nullptr);
     EXPECT_EQ(before->detection.verdict, Verdict::Uncertain);
 
