@@ -19,3 +19,8 @@ for run in 1 2 3; do
   echo "run $run:"
   VIREO_HOME="$home" "$build/bench/bench_gui"
 done
+# The same start without the huge-page heap, side by side.
+for run in 1 2 3; do
+  echo "run $run without huge pages:"
+  VIREO_HUGE_PAGES=0 VIREO_HOME="$home" "$build/bench/bench_gui"
+done
