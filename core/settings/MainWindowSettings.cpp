@@ -55,12 +55,13 @@ struct Writer {
 
 } // namespace
 
-void loadSettings(TRegManager &store, MainWindowSettings &s, const std::function<void()> &loadCaches)
+Result loadSettings(TRegManager &store, MainWindowSettings &s, const std::function<void()> &loadCaches)
 {
     store.IniFileName = programPath(u".ini");
     WriteLog(settingstexts::kLoadStart);
-    if (Result bad = checkProfileFile(store.IniFileName); !bad)
-        WriteLog(bad.message());
+    const Result fileCheck = checkProfileFile(store.IniFileName);
+    if (!fileCheck)
+        WriteLog(fileCheck.message());
     Reader r{store};
 
     s.top = r.integer(u"MainForm_Top");
@@ -134,6 +135,7 @@ void loadSettings(TRegManager &store, MainWindowSettings &s, const std::function
     s.hideMissingTracks = r.boolean(u"ShowNoExistMP3Data");
 
     WriteLog(settingstexts::kLoadEnd);
+    return fileCheck;
 }
 
 Result saveSettings(TRegManager &store, const MainWindowSettings &s)

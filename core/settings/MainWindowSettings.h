@@ -147,9 +147,11 @@ QStringView columnWidthEntry(int tag);
 // order, calls loadCaches where the library caches are loaded (just before
 // FirstCacheFlg, SaveGenreCode and ID3v2Main are read), and logs
 // "パラメタの読み込み終了". A colour text that is not a colour gives the
-// entry's default with a log line; nothing stops the load.
-void loadSettings(TRegManager &store, MainWindowSettings &settings,
-                  const std::function<void()> &loadCaches = {});
+// entry's default with a log line; nothing stops the load. A settings file
+// that is there but cannot be read (binary, damaged) is logged and returned
+// as the failure, for the window to tell the user.
+Result loadSettings(TRegManager &store, MainWindowSettings &settings,
+                    const std::function<void()> &loadCaches = {});
 
 // The settings save: logs "パラメタ保存開始", writes every saved entry in
 // the fixed order (each write replaces the file safely), logs

@@ -4,7 +4,6 @@
 #include "core/library/LibraryStore.h"
 #include "core/platform/Paths.h"
 #include "core/settings/MainWindowSettings.h"
-#include "core/settings/ProfileFile.h"
 #include "core/settings/SettingsCatalogue.h"
 #include "core/views/LibraryViews.h"
 #include "gui/app/AboutBox.h"
@@ -377,9 +376,10 @@ void TVireoMainForm::loadSettings()
     app.setSettings(makeSettingsStore());
     // No settings file at all: the first start asks for the music folder.
     m_scans->setFirstStart(!QFileInfo::exists(app.settings().IniFileName));
-    vireo::loadSettings(app.settings(), *m_settings, [this] { app.store()->LoadCaches(); });
-    // The load logged it; the user is told too, since the settings then run on their defaults.
-    if (const Result bad = checkProfileFile(app.settings().IniFileName); !bad)
+    // A settings file the load could not read is logged; the user is told
+    // too, since the settings then run on their defaults.
+    if (const Result bad = vireo::loadSettings(app.settings(), *m_settings, [this] { app.store()->LoadCaches(); });
+        !bad)
         m_startupProblems.prepend(bad.message());
     applySettings(*m_settings);
 }

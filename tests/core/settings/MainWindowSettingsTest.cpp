@@ -71,10 +71,10 @@ TEST_F(SettingsFixture, WithoutAFileTheLoadGivesEveryDefault)
 {
     MainWindowSettings s = garbage();
     int cachesLoaded = 0;
-    loadSettings(*store, s, [&] {
+    EXPECT_TRUE(loadSettings(*store, s, [&] {
         ++cachesLoaded;
         WriteLog(u"caches");
-    });
+    }).ok()); // no file is not a damaged file
     EXPECT_TRUE(s == MainWindowSettings());
     EXPECT_EQ(s.top, 93);
     EXPECT_EQ(s.columnWidths[trackcolumn::FileName], 0);
@@ -89,9 +89,19 @@ TEST_F(SettingsFixture, WithoutAFileTheLoadGivesEveryDefault)
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST_F(SettingsFixture, ABinarySettingsFileGivesTheDefaultsAndIsReturnedAsTheProblem)
+{
+    vireo::test::writeFile(ini(), QByteArray("\x00\x01\x02[MP3Param]\x00MP3Dir=/x\x00", 24));
+    MainWindowSettings s = garbage();
+    const Result r = loadSettings(*store, s);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(logLines().contains(r.message()));
+    EXPECT_TRUE(s.musicFolder.isEmpty());
+}
+
 TEST_F(SettingsFixture, ASaveFromNothingWritesTheExpectedFile)
 {
-    loadSettings(*store, *std::make_unique<MainWindowSettings>());
+    EXPECT_TRUE(loadSettings(*store, *std::make_unique<MainWindowSettings>()).ok());
     ASSERT_TRUE(saveSettings(*store, changedState()).ok());
     const QByteArray expected = vireo::test::readFile(QStringLiteral(VIREO_TEST_DATA "/settings/saved-from-nothing.ini"));
     ASSERT_FALSE(expected.isEmpty());
@@ -115,7 +125,7 @@ TEST_F(SettingsFixture, WhatASaveWritesTheNextLoadReads)
     ASSERT_TRUE(saveSettings(*store, saved).ok());
 
     MainWindowSettings loaded = garbage();
-    loadSettings(*store, loaded);
+    EXPECT_TRUE(loadSettings(*store, loaded).ok());
     MainWindowSettings expected = saved;
     expected.maximized = false; // written, never read
     EXPECT_TRUE(loaded == expected);
@@ -138,11 +148,11 @@ TEST_F(SettingsFixture, HiddenGenresAreSavedAlwaysButLoadedOnlyWhenKept)
     ASSERT_TRUE(saveSettings(*store, s).ok());
     EXPECT_EQ(readProfileString(ini(), u"ArticetList", u"OutViewGenre", {}), QStringLiteral("\"Hip Hop\",\"Acid Jazz\""));
     MainWindowSettings loaded;
-    loadSettings(*store, loaded);
+    EXPECT_TRUE(loadSettings(*store, loaded).ok());
     EXPECT_TRUE(loaded.hiddenGenres.isEmpty());
 
     ASSERT_TRUE(writeProfileString(ini(), u"ArticetList", u"ViewGenreFlg", u"1").ok());
-    loadSettings(*store, loaded);
+    EXPECT_TRUE(loadSettings(*store, loaded).ok());
     EXPECT_EQ(loaded.hiddenGenres, s.hiddenGenres);
 }
 
@@ -162,7 +172,7 @@ TEST_F(SettingsFixture, ABadColourDoesNotStopTheLoad)
 {
     writeIni("[MusicList]\nColor=lightblue\nLVM_ListColor2=clRed\n[MP3Param]\nSkin=Later\n");
     MainWindowSettings s;
-    loadSettings(*store, s);
+    EXPECT_TRUE(loadSettings(*store, s).ok());
     EXPECT_EQ(s.trackListColor, colors::Window);
     EXPECT_EQ(s.rowColor2, 0x0000FFu);
     EXPECT_EQ(s.skin, QStringLiteral("Later"));
@@ -236,7 +246,7 @@ TEST_F(SettingsFixture, HiddenColumnsStayHidden)
 {
     writeIni("[MusicList]\nLVM_TittleWidth=0\nLVM_FolderWidth=120\n");
     MainWindowSettings s;
-    loadSettings(*store, s);
+    EXPECT_TRUE(loadSettings(*store, s).ok());
     EXPECT_EQ(s.columnWidths[trackcolumn::Title], 0);
     EXPECT_EQ(s.columnWidths[trackcolumn::Folder], 120);
     EXPECT_EQ(s.restoreWidths[trackcolumn::Title], 200);
