@@ -60,7 +60,7 @@ void BM_Load(benchmark::State &state)
     MainWindowSettings s;
     (void)saveSettings(*store, s);
     for (auto _ : state)
-        loadSettings(*store, s);
+        benchmark::DoNotOptimize(loadSettings(*store, s));
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
