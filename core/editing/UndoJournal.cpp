@@ -379,7 +379,7 @@ void UndoJournal::Recording::noteWritten()
         const std::vector<RegionState> states = readStates(batch);
         for (qsizetype i = 0; i < batch.size(); ++i) {
             const TagRegions &r = states[size_t(i)].regions;
-            const Kept &kept = m_kept[batch[i]];
+            const Kept &kept = *m_kept.constFind(batch[i]); // written() takes only kept files
             if (!r.ok)
                 continue; // gone: nothing to put back
             if (r.size == kept.size && states[size_t(i)].hash == kept.hash)

@@ -31,8 +31,7 @@ bool hugePagesOnRequest()
 
 void restartWithHugePageHeap(char **argv)
 {
-    if (const char *marker = std::getenv(kRestarted)) {
-        (void)marker;
+    if (std::getenv(kRestarted)) {
         unsetenv(kRestarted);
         unsetenv(kTunables);
         return;
