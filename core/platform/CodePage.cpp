@@ -38,6 +38,10 @@ bool isAscii(QStringView text)
     return true;
 }
 
+// A byte a lead byte takes as its trail. An undecodable lead byte with such a
+// trail is skipped as one character, otherwise as one byte.
+bool takesAsTrail(unsigned char t) { return t >= 0x40 && t != 0x7F && t <= 0xFC; }
+
 // One pair of iconv descriptors for one code page; iconv_t is not shareable
 // between threads, so each thread keeps its own.
 struct Converter {
@@ -106,12 +110,8 @@ QString decodeIconv(Converter *c, QByteArrayView bytes, char16_t replacement)
         std::memcpy(outp, &replacement, 2);
         outp += 2;
         outLeft -= 2;
-        size_t skip = 1;
-        if (inLeft >= 2 && isTagLeadByte(static_cast<unsigned char>(*in))) {
-            unsigned char t = static_cast<unsigned char>(in[1]);
-            if (t >= 0x40 && t != 0x7F && t <= 0xFC)
-                skip = 2;
-        }
+        const size_t skip = inLeft >= 2 && isTagLeadByte(static_cast<unsigned char>(*in))
+                && takesAsTrail(static_cast<unsigned char>(in[1])) ? 2 : 1;
         in += skip;
         inLeft -= skip;
         iconv(c->decode, nullptr, nullptr, nullptr, nullptr);
@@ -239,10 +239,10 @@ public:
     // character per byte or pair.
     static std::unique_ptr<DoubleByteTable> build(const QByteArray &codePage)
     {
-        auto t = std::make_unique<DoubleByteTable>();
         Converter *c = converterFor(codePage);
         if (!c)
             return nullptr;
+        auto t = std::make_unique<DoubleByteTable>();
         bool anyLead = false;
         for (int b = 0; b < 256; ++b) {
             t->m_lead[b] = isTagLeadByte(uchar(b));
@@ -302,9 +302,8 @@ public:
                 d[k++] = u;
                 p += 2;
             } else {
-                // A lead byte followed by a valid trail is one character; otherwise one byte.
                 d[k++] = replacement;
-                p += (t >= 0x40 && t != 0x7F && t <= 0xFC) ? 2 : 1;
+                p += takesAsTrail(t) ? 2 : 1;
             }
         }
         out.truncate(k);
