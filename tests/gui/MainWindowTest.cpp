@@ -440,13 +440,9 @@ private slots:
         GuiFixture fx;
         const QString cpiPath = fx.programFolder() + "vireo.cpi";
         const QByteArray bad = binaryBytes();
-        for (const QString &path : {ini ? fx.iniPath() : QString(), cpi ? cpiPath : QString()}) {
-            if (path.isEmpty())
-                continue;
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            QCOMPARE(f.write(bad), bad.size());
-        }
+        for (const QString &path : {ini ? fx.iniPath() : QString(), cpi ? cpiPath : QString()})
+            if (!path.isEmpty())
+                vireo::test::writeFile(path, bad);
         BoxAnswerer boxes;
         TVireoMainForm &form = fx.start();
         QStringList told;
